@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Orvalune's two developer commands:
+#   ./dev.sh run    installs what is missing, builds, starts the program on its data file
+#   ./dev.sh test   installs what is missing, builds, runs the whole test suite
+#                   (once as built, once under AddressSanitizer and UBSan)
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(build-essential cmake ninja-build pkg-config ccache
+          qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
+          libsqlcipher-dev sqlcipher zlib1g-dev libssl-dev
+          googletest libgmock-dev libbenchmark-dev
+          fonts-liberation2 xvfb xauth clang libclang-rt-14-dev poppler-utils)
+
+install_missing() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+build() { # build-dir [cmake options...]
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    build build
+    exec build/orvalune
+    ;;
+test)
+    install_missing
+    build build
+    ctest --test-dir build --output-on-failure -j "$(nproc)"
+    build build-asan -DORVALUNE_SANITIZE=ON -DORVALUNE_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+    ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace orv {
+
+// The failure code the data layer gives when the data file is missing, is not a
+// database or was written with another password.
+inline constexpr int kFileFailure = static_cast<int>(0x80004005u);
+
+// Every failure of the data layer. The caller decides what to tell the user.
+class DbError : public std::runtime_error {
+public:
+    DbError(int code, QString description);
+
+    int code() const { return code_; }
+    bool isFileFailure() const { return code_ == kFileFailure; }
+    const QString& description() const { return description_; }
+
+private:
+    int code_;
+    QString description_;
+};
+
+} // namespace orv

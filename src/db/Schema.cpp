@@ -1,0 +1,131 @@
+#include "db/Schema.h"
+
+#include "db/Db.h"
+#include "db/DbError.h"
+
+#include <QFileInfo>
+
+namespace orv {
+namespace {
+
+const char* const kSchema = R"SQL(
+CREATE TABLE Usuarios (
+    Codigo INTEGER PRIMARY KEY AUTOINCREMENT,
+    Login TEXT COLLATE NOCASE NOT NULL,
+    Senha TEXT,
+    Nome TEXT,
+    Endereco TEXT,
+    Cidade TEXT,
+    Estado TEXT,
+    Cep TEXT,
+    Email TEXT,
+    FoneRes TEXT,
+    FoneCel TEXT,
+    Aniversario TEXT,
+    Pastinha TEXT
+);
+CREATE INDEX UsuariosLogin ON Usuarios (Login);
+
+CREATE TABLE Configuracao (
+    Chave INTEGER PRIMARY KEY AUTOINCREMENT,
+    Usuario INTEGER NOT NULL,
+    InicioGrade TEXT,
+    FinalGrade TEXT,
+    Intervalos INTEGER,
+    PosicaoAniversarios TEXT,
+    SomCompromisso TEXT,
+    ChecagemGeral INTEGER,
+    VisualizarCompartilhamento TEXT
+);
+CREATE INDEX ConfiguracaoUsuario ON Configuracao (Usuario);
+
+CREATE TABLE Compromissos (
+    Chave INTEGER PRIMARY KEY AUTOINCREMENT,
+    Usuario INTEGER NOT NULL,
+    Data TEXT,
+    Hora TEXT,
+    HoraFim TEXT,
+    Compromisso TEXT,
+    ChavePai INTEGER NOT NULL DEFAULT 0,
+    Status TEXT,
+    Compartilhado TEXT
+);
+CREATE INDEX CompromissosUsuarioData ON Compromissos (Usuario, Data, Hora);
+CREATE INDEX CompromissosDataCompartilhado ON Compromissos (Data, Compartilhado);
+CREATE INDEX CompromissosPai ON Compromissos (ChavePai);
+CREATE INDEX CompromissosPendentes ON Compromissos (Usuario, Status, Data);
+
+CREATE TABLE Enderecos (
+    Chave INTEGER PRIMARY KEY AUTOINCREMENT,
+    Usuario INTEGER NOT NULL,
+    Nome TEXT,
+    Empresa TEXT,
+    Endereco TEXT,
+    Cidade TEXT,
+    Estado TEXT,
+    Cep TEXT,
+    Email TEXT,
+    FoneRes TEXT,
+    FoneCel TEXT,
+    FoneCom TEXT,
+    Observacao TEXT,
+    Aniversario TEXT,
+    Compartilhado TEXT,
+    ChaveAniversario INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX EnderecosUsuarioNome ON Enderecos (Usuario, Nome);
+CREATE INDEX EnderecosCompartilhado ON Enderecos (Compartilhado, Nome);
+
+CREATE TABLE Financas (
+    Chave INTEGER PRIMARY KEY AUTOINCREMENT,
+    Usuario INTEGER NOT NULL,
+    Data TEXT,
+    Descricao TEXT,
+    Recebido REAL,
+    Pago REAL,
+    Efetuado TEXT
+);
+CREATE INDEX FinancasUsuarioData ON Financas (Usuario, Data);
+
+CREATE TABLE Saldos (
+    Usuario INTEGER NOT NULL,
+    Ano INTEGER NOT NULL,
+    M1 REAL NOT NULL DEFAULT 0, M2 REAL NOT NULL DEFAULT 0, M3 REAL NOT NULL DEFAULT 0,
+    M4 REAL NOT NULL DEFAULT 0, M5 REAL NOT NULL DEFAULT 0, M6 REAL NOT NULL DEFAULT 0,
+    M7 REAL NOT NULL DEFAULT 0, M8 REAL NOT NULL DEFAULT 0, M9 REAL NOT NULL DEFAULT 0,
+    M10 REAL NOT NULL DEFAULT 0, M11 REAL NOT NULL DEFAULT 0, M12 REAL NOT NULL DEFAULT 0
+);
+CREATE UNIQUE INDEX SaldosUsuarioAno ON Saldos (Usuario, Ano);
+
+CREATE TABLE Tarefas (
+    Chave INTEGER PRIMARY KEY AUTOINCREMENT,
+    Usuario INTEGER NOT NULL,
+    Data TEXT,
+    DataFim TEXT,
+    Descricao TEXT,
+    Status TEXT,
+    Prioridade INTEGER
+);
+CREATE INDEX TarefasUsuarioFim ON Tarefas (Usuario, DataFim, Prioridade);
+
+CREATE TABLE Notas (
+    Chave INTEGER PRIMARY KEY AUTOINCREMENT,
+    Usuario INTEGER NOT NULL,
+    Notas TEXT
+);
+CREATE INDEX NotasUsuario ON Notas (Usuario);
+
+CREATE TABLE Sistema (EfetuoImportacao TEXT NOT NULL);
+INSERT INTO Sistema (EfetuoImportacao) VALUES ('N');
+)SQL";
+
+} // namespace
+
+void createDataFile(const QString& path) {
+    if (QFileInfo::exists(path)) {
+        throw DbError(kFileFailure, QStringLiteral("%1 já existe.").arg(path));
+    }
+    SqlCipherFile::create(path, Db::dataPassphrase(), QString::fromUtf8(kSchema));
+}
+
+} // namespace orv

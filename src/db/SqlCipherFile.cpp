@@ -1,0 +1,263 @@
+#include "db/SqlCipherFile.h"
+
+#include "db/AccessFunctions.h"
+#include "db/DbError.h"
+
+#include <QFile>
+#include <openssl/evp.h>
+#include <sqlcipher/sqlite3.h>
+
+namespace orv {
+namespace {
+
+// The file format's key derivation (PBKDF2-HMAC-SHA1, 64000 rounds, 256-bit key,
+// salt in the first 16 bytes of the file). It is slow by design, so it runs once
+// per file and run; every connection then gives the derived key directly.
+constexpr int kSaltSize = 16;
+constexpr int kKdfIterations = 64000;
+constexpr int kKeySize = 32;
+
+bool isFileCode(int rc) {
+    const int primary = rc & 0xff;
+    return primary == SQLITE_CANTOPEN || primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT ||
+           primary == SQLITE_PERM || primary == SQLITE_AUTH;
+}
+
+[[noreturn]] void fail(sqlite3* db, int rc) {
+    const QString text = db ? QString::fromUtf8(sqlite3_errmsg(db))
+                            : QString::fromUtf8(sqlite3_errstr(rc));
+    throw DbError(isFileCode(rc) ? kFileFailure : rc, text);
+}
+
+void bind(sqlite3* db, sqlite3_stmt* stmt, const Params& params) {
+    for (int i = 0; i < params.size(); ++i) {
+        const QVariant& v = params[i];
+        const int slot = i + 1;
+        int rc = SQLITE_OK;
+        switch (v.typeId()) {
+        case QMetaType::UnknownType:
+            rc = sqlite3_bind_null(stmt, slot);
+            break;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::Bool:
+            rc = sqlite3_bind_int64(stmt, slot, v.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(stmt, slot, v.toDouble());
+            break;
+        default: {
+            QString text;
+            if (v.typeId() == QMetaType::QDate) {
+                text = storedDate(v.toDate());
+            } else if (v.typeId() == QMetaType::QTime) {
+                text = storedTime(v.toTime());
+            } else if (v.isNull()) {
+                rc = sqlite3_bind_null(stmt, slot);
+                break;
+            } else {
+                text = v.toString();
+            }
+            const QByteArray utf8 = text.toUtf8();
+            rc = sqlite3_bind_text(stmt, slot, utf8.constData(), static_cast<int>(utf8.size()),
+                                   SQLITE_TRANSIENT);
+        }
+        }
+        if (rc != SQLITE_OK) {
+            fail(db, rc);
+        }
+    }
+}
+
+QVariant columnValue(sqlite3_stmt* stmt, int i) {
+    switch (sqlite3_column_type(stmt, i)) {
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qint64>(sqlite3_column_int64(stmt, i)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, i));
+    case SQLITE_NULL:
+        return QVariant();
+    default: {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+        return QVariant(QString::fromUtf8(p, sqlite3_column_bytes(stmt, i)));
+    }
+    }
+}
+
+} // namespace
+
+class SqlCipherFile::Connection {
+public:
+    explicit Connection(sqlite3* db) : db_(db) {}
+    ~Connection() { sqlite3_close_v2(db_); }
+    sqlite3* get() const { return db_; }
+
+    struct Statement {
+        sqlite3_stmt* stmt = nullptr;
+        ~Statement() { sqlite3_finalize(stmt); }
+    };
+
+    void prepare(Statement& s, const QString& sql, const Params& params) const {
+        const QByteArray utf8 = sql.toUtf8();
+        const int rc = sqlite3_prepare_v2(db_, utf8.constData(), static_cast<int>(utf8.size()),
+                                          &s.stmt, nullptr);
+        if (rc != SQLITE_OK) {
+            fail(db_, rc);
+        }
+        bind(db_, s.stmt, params);
+    }
+
+    RowSet query(const QString& sql, const Params& params) const {
+        Statement s;
+        prepare(s, sql, params);
+        QStringList columns;
+        const int n = sqlite3_column_count(s.stmt);
+        for (int i = 0; i < n; ++i) {
+            columns << QString::fromUtf8(sqlite3_column_name(s.stmt, i));
+        }
+        QVector<QVector<QVariant>> rows;
+        int rc;
+        while ((rc = sqlite3_step(s.stmt)) == SQLITE_ROW) {
+            QVector<QVariant> row(n);
+            for (int i = 0; i < n; ++i) {
+                row[i] = columnValue(s.stmt, i);
+            }
+            rows.push_back(std::move(row));
+        }
+        if (rc != SQLITE_DONE) {
+            fail(db_, rc);
+        }
+        return RowSet(std::move(columns), std::move(rows));
+    }
+
+    int execute(const QString& sql, const Params& params) const {
+        Statement s;
+        prepare(s, sql, params);
+        int rc;
+        while ((rc = sqlite3_step(s.stmt)) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE) {
+            fail(db_, rc);
+        }
+        return sqlite3_changes(db_);
+    }
+
+private:
+    sqlite3* db_;
+};
+
+SqlCipherFile::SqlCipherFile(QString path, QByteArray passphrase)
+    : path_(std::move(path)), passphrase_(std::move(passphrase)) {}
+
+SqlCipherFile::~SqlCipherFile() = default;
+
+QByteArray SqlCipherFile::rawKeyFor(const QByteArray& salt) const {
+    auto it = derivedKeys_.constFind(salt);
+    if (it != derivedKeys_.constEnd()) {
+        return it.value();
+    }
+    unsigned char key[kKeySize];
+    if (PKCS5_PBKDF2_HMAC_SHA1(passphrase_.constData(), static_cast<int>(passphrase_.size()),
+                               reinterpret_cast<const unsigned char*>(salt.constData()),
+                               static_cast<int>(salt.size()), kKdfIterations, kKeySize,
+                               key) != 1) {
+        throw DbError(SQLITE_ERROR, QStringLiteral("Falha ao derivar a chave do arquivo."));
+    }
+    const QByteArray raw = "x'" +
+                           QByteArray(reinterpret_cast<const char*>(key), kKeySize).toHex() +
+                           salt.toHex() + "'";
+    derivedKeys_.insert(salt, raw);
+    return raw;
+}
+
+std::shared_ptr<SqlCipherFile::Connection> SqlCipherFile::open() const {
+    if (pinned_) {
+        return pinned_;
+    }
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw DbError(kFileFailure, QStringLiteral("Não foi possível abrir %1.").arg(path_));
+    }
+    const QByteArray salt = file.read(kSaltSize);
+    file.close();
+    if (salt.size() != kSaltSize) {
+        throw DbError(kFileFailure, QStringLiteral("%1 não é um arquivo de dados.").arg(path_));
+    }
+    const QByteArray key = rawKeyFor(salt);
+
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(path_.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    auto connection = std::make_shared<Connection>(raw);
+    if (rc != SQLITE_OK) {
+        fail(raw, rc);
+    }
+    sqlite3_key(raw, key.constData(), static_cast<int>(key.size()));
+    sqlite3_busy_timeout(raw, 5000);
+    registerAccessFunctions(raw);
+    return connection;
+}
+
+RowSet SqlCipherFile::query(const QString& sql, const Params& params) const {
+    return open()->query(sql, params);
+}
+
+int SqlCipherFile::execute(const QString& sql, const Params& params) const {
+    return open()->execute(sql, params);
+}
+
+qint64 SqlCipherFile::insert(const QString& sql, const Params& params) const {
+    const auto connection = open();
+    connection->execute(sql, params);
+    return sqlite3_last_insert_rowid(connection->get());
+}
+
+void SqlCipherFile::begin() {
+    if (pinned_) {
+        throw DbError(SQLITE_MISUSE, QStringLiteral("Transação já aberta."));
+    }
+    auto connection = open();
+    connection->execute(QStringLiteral("BEGIN IMMEDIATE"), {});
+    pinned_ = std::move(connection);
+}
+
+void SqlCipherFile::commit() {
+    if (!pinned_) {
+        return;
+    }
+    pinned_->execute(QStringLiteral("COMMIT"), {});
+    pinned_.reset();
+}
+
+void SqlCipherFile::rollback() {
+    if (!pinned_) {
+        return;
+    }
+    auto connection = std::move(pinned_);
+    pinned_.reset();
+    sqlite3_exec(connection->get(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void SqlCipherFile::create(const QString& path, const QByteArray& passphrase,
+                           const QString& script) {
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    Connection connection(raw);
+    if (rc != SQLITE_OK) {
+        fail(raw, rc);
+    }
+    sqlite3_key(raw, passphrase.constData(), static_cast<int>(passphrase.size()));
+    char* error = nullptr;
+    if (sqlite3_exec(raw, script.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString text = QString::fromUtf8(error);
+        sqlite3_free(error);
+        throw DbError(SQLITE_ERROR, text);
+    }
+}
+
+} // namespace orv

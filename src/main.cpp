@@ -1,0 +1,8 @@
+#include "session/ui/Program.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    return orv::runProgram(app);
+}

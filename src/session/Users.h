@@ -1,0 +1,28 @@
+#pragma once
+
+#include "db/RowSet.h"
+#include "session/AppContext.h"
+
+namespace orv {
+
+// Loads a Usuarios row into the session as a logon does: NULL texts read as
+// empty texts, a NULL birthday as 1 January 1900, the password decoded.
+void loadSession(Session& session, const RowSet& row, const QString& login);
+
+// Reads the user's Configuracao row into the settings.
+void readSettings(AppContext& ctx);
+
+// The import flag text of the Sistema row.
+QString readImportFlag(const Db& db);
+
+// True when no user exists in the data file.
+bool noUsers(const Db& db);
+
+// The user whose login matches (the store compares without regard to case);
+// an empty row set when there is none.
+RowSet findUser(const Db& db, const QString& login);
+
+// Writes the panel name as the user's last panel.
+void storeLastPanel(const AppContext& ctx, const QString& panelName);
+
+} // namespace orv

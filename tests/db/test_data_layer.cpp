@@ -1,0 +1,147 @@
+#include "support/TestSupport.h"
+
+#include "db/AccessFunctions.h"
+#include "db/DbError.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace orv;
+
+namespace {
+
+struct DataLayer : ::testing::Test {
+    test::TestApp app;
+    Db& db = app.ctx.db;
+};
+
+TEST_F(DataLayer, EmptyResultAndStatementsThatMatchNothing) {
+    RowSet rs = db.runQuery("Select * from Usuarios");
+    EXPECT_TRUE(rs.eof());
+    EXPECT_EQ(rs.recordCount(), 0);
+    EXPECT_EQ(db.executeSql("Delete from Tarefas Where Usuario = ?", {42}), 0);
+
+    RowSet sistema = db.runQuery("Select * from Sistema");
+    ASSERT_EQ(sistema.recordCount(), 1);
+    EXPECT_EQ(sistema.text("EfetuoImportacao"), "N");
+}
+
+TEST_F(DataLayer, SnapshotReadsFrontToBackWithNullsApart) {
+    const qint64 a = app.addUser("ANA");
+    const qint64 b = app.addUser("BETO", "segredo");
+    EXPECT_GT(b, a);
+    RowSet rs = db.runQuery("Select * from Usuarios Order By Codigo");
+    EXPECT_EQ(rs.recordCount(), 2);
+    EXPECT_EQ(rs.integer("codigo"), a); // column names are not case-sensitive
+    EXPECT_TRUE(rs.isNull("Senha"));
+    EXPECT_TRUE(rs.isNull("Endereco"));
+    EXPECT_EQ(rs.text("Endereco"), "");
+    EXPECT_EQ(rs.date("Aniversario"), QDate(1900, 1, 1));
+    rs.moveNext();
+    EXPECT_FALSE(rs.isNull("Senha"));
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_THROW(rs.text("Login"), DbError);
+    rs.close();
+    EXPECT_TRUE(rs.eof());
+}
+
+TEST_F(DataLayer, TextsRoundTripAsTypedAndLoginIgnoresCase) {
+    const QString tricky = QString::fromUtf8("D'Ávila; Drop Table Usuarios; -- ç ã é 'x'");
+    const qint64 code = app.addUser("ANA");
+    EXPECT_EQ(db.executeSql("Update Usuarios set Nome = ? Where Codigo = ?", {tricky, code}), 1);
+    EXPECT_EQ(db.runQuery("Select Nome from Usuarios Where Codigo = ?", {code}).text("Nome"), tricky);
+    EXPECT_EQ(db.runQuery("Select * from usuarios Where Login = ?", {"ana"}).recordCount(), 1);
+    EXPECT_EQ(db.runQuery("Select * from usuarios Where Login = ?", {"ANA "}).recordCount(), 0);
+}
+
+TEST_F(DataLayer, AccessFunctionsWorkInStatements) {
+    const qint64 u = app.addUser("ANA");
+    db.executeSql("Insert into Compromissos(Usuario,Data,Hora,Compromisso,ChavePai,Status,"
+                  "Compartilhado) values (?,cdate('31/12/2026'),cdate('9:05'),'x',0,'0','N')",
+                  {u});
+    RowSet rs = db.runQuery("Select Data, Hora, day(Data) as D, Month(Data) as M, Year(Data) as Y "
+                            "from Compromissos");
+    EXPECT_EQ(rs.text("Data"), "2026-12-31");
+    EXPECT_EQ(rs.text("Hora"), "09:05:00");
+    EXPECT_EQ(rs.integer("D"), 31);
+    EXPECT_EQ(rs.integer("M"), 12);
+    EXPECT_EQ(rs.integer("Y"), 2026);
+    EXPECT_EQ(db.runQuery("Select count(*) as n from Compromissos Where Hora <= cdate('09:05:00')")
+                  .integer("n"),
+              1);
+
+    RowSet s = db.runQuery("Select Asc(?) as a, Asc(\"Left\"(?,1)) as b, ucase(?) as c, \"Left\"(?,2) as d",
+                           {"A", QString::fromUtf8("éx"), QString::fromUtf8("ágil"), "Xyz"});
+    EXPECT_EQ(s.integer("a"), 65);
+    EXPECT_EQ(s.integer("b"), 233);
+    EXPECT_EQ(s.text("c"), QString::fromUtf8("ÁGIL"));
+    EXPECT_EQ(s.text("d"), "Xy");
+    EXPECT_THROW(db.runQuery("Select cdate('32/01/2026') as x"), DbError);
+
+    EXPECT_EQ(accessCDate("1/1/1900").value_or(""), "1900-01-01");
+    EXPECT_FALSE(accessCDate("25:00").has_value());
+}
+
+TEST_F(DataLayer, InsertGivesTheStoreKeyAndTransactionsRollBack) {
+    const qint64 u = app.addUser("ANA");
+    const qint64 first = db.insertSql("Insert into Notas(Usuario,Notas) values (?,?)", {u, "um"});
+    const qint64 second = db.insertSql("Insert into Notas(Usuario,Notas) values (?,?)", {u, "dois"});
+    EXPECT_EQ(second, first + 1);
+    {
+        Transaction tx(db);
+        db.executeSql("Delete from Notas");
+        EXPECT_EQ(app.count("Notas"), 0);
+    }
+    EXPECT_EQ(app.count("Notas"), 2);
+    {
+        Transaction tx(db);
+        db.executeSql("Delete from Notas Where Chave = ?", {first});
+        tx.commit();
+    }
+    EXPECT_EQ(app.count("Notas"), 1);
+}
+
+TEST_F(DataLayer, FileFailuresAreToldApartFromOtherFailures) {
+    try {
+        db.runQuery("Select * from NaoExiste");
+        FAIL() << "query on a missing table must fail";
+    } catch (const DbError& e) {
+        EXPECT_FALSE(e.isFileFailure());
+    }
+
+    Db missing(app.program.path("nada.lst"), app.program.path("v1/dados.lst"));
+    try {
+        missing.runQuery("Select * from Usuarios");
+        FAIL() << "a missing file must fail";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.code(), kFileFailure);
+    }
+
+    // The same file with another password.
+    SqlCipherFile wrongKey(app.ctx.paths.dataFile(), "outra senha");
+    try {
+        wrongKey.query("Select * from Usuarios");
+        FAIL() << "a wrong password must fail";
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.isFileFailure());
+    }
+
+    // A file that is not a database at all.
+    const QString junk = app.program.path("lixo.lst");
+    QFile f(junk);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(4096, 'x'));
+    f.close();
+    SqlCipherFile notADatabase(junk, Db::dataPassphrase());
+    EXPECT_THROW(notADatabase.query("Select * from Usuarios"), DbError);
+}
+
+TEST_F(DataLayer, TheDataFileIsEncrypted) {
+    const QByteArray bytes = test::fileBytes(app.ctx.paths.dataFile());
+    ASSERT_GT(bytes.size(), 1024);
+    EXPECT_FALSE(bytes.startsWith("SQLite format 3"));
+    EXPECT_FALSE(bytes.contains("Compromissos"));
+}
+
+} // namespace

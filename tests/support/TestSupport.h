@@ -1,0 +1,77 @@
+#pragma once
+
+#include "session/AppContext.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace orv::test {
+
+// The message box of the tests: records every message and answers from a script.
+class ScriptedMessages final : public Messages {
+public:
+    struct Shown {
+        QString text;
+        int buttons;
+        int icon;
+    };
+
+    bool show(const QString& text, int buttons, int icon) override;
+    void showStandard(const QString& text, Standard kind) override;
+
+    // Answers for the next Confirmar/Cancelar boxes, in order; without a
+    // scripted answer a confirmation is cancelled. An Okay box always answers true.
+    void answer(bool confirmed) { answers_.push_back(confirmed); }
+    // Runs while the next message is on screen (the modal wait of the real box).
+    void whileShown(std::function<void()> action) { actions_.push_back(std::move(action)); }
+
+    const std::vector<Shown>& shown() const { return shown_; }
+    QStringList texts() const;
+    QString last() const { return shown_.empty() ? QString() : shown_.back().text; }
+    const QStringList& standard() const { return standard_; }
+    void clear();
+
+private:
+    std::vector<Shown> shown_;
+    QStringList standard_;
+    std::deque<bool> answers_;
+    std::deque<std::function<void()>> actions_;
+};
+
+// A program folder in a temporary directory with a fresh encrypted data file,
+// and its own version 1.0 and backup folders.
+class TempProgram {
+public:
+    TempProgram();
+    const Paths& paths() const { return paths_; }
+    QString path(const QString& name) const;
+
+private:
+    QTemporaryDir dir_;
+    Paths paths_;
+};
+
+// Everything a test needs to run the program's logic and windows.
+struct TestApp {
+    TestApp();
+    TempProgram program;
+    FixedClock clock;
+    ScriptedMessages messages;
+    AppContext ctx;
+
+    // Writes a user straight into the data file, with the default settings row;
+    // returns its code. An empty password is stored as NULL.
+    qint64 addUser(const QString& login, const QString& password = {},
+                   const QString& lastPanel = {});
+    // Logs the user on without windows, as a logon would, settings included.
+    void logOn(qint64 userCode);
+    int count(const QString& table) const;
+};
+
+// Bytes of a file, to prove that something was not written.
+QByteArray fileBytes(const QString& path);
+
+} // namespace orv::test
