@@ -1,0 +1,245 @@
+#include "Skins.h"
+
+#include "Canvas.h"
+#include "Emblem.h"
+#include "Palette.h"
+#include "SkinKey.h"
+
+#include <QFontMetricsF>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace art {
+
+namespace {
+
+// Soft dew drops scattered over a band, the quiet decoration of the headers.
+void drawDewPattern(QPainter& painter, const QRectF& band, const QColor& colour) {
+    painter.save();
+    painter.setClipRect(band);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    const std::array<QPointF, 9> spots{{{0.06, 0.30},
+                                        {0.17, 0.72},
+                                        {0.29, 0.38},
+                                        {0.41, 0.80},
+                                        {0.52, 0.26},
+                                        {0.64, 0.62},
+                                        {0.76, 0.34},
+                                        {0.87, 0.74},
+                                        {0.96, 0.44}}};
+    for (std::size_t i = 0; i < spots.size(); ++i) {
+        const qreal r = 1.5 + static_cast<qreal>(i % 3);
+        painter.drawEllipse(QPointF(band.left() + spots[i].x() * band.width(),
+                                    band.top() + spots[i].y() * band.height()),
+                            r, r);
+    }
+    painter.restore();
+}
+
+// A gentle wave line across a band, the flourish at the foot of the logon card.
+void drawWave(QPainter& painter, qreal left, qreal right, qreal baseline, qreal amplitude,
+              const QPen& pen) {
+    QPainterPath wave;
+    wave.moveTo(left, baseline);
+    const qreal step = 40.0;
+    bool up = true;
+    for (qreal x = left; x < right; x += step) {
+        const qreal next = qMin(x + step, right);
+        wave.quadTo((x + next) / 2, baseline + (up ? -amplitude : amplitude), next, baseline);
+        up = !up;
+    }
+    painter.save();
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(wave);
+    painter.restore();
+}
+
+// Text with a soft drop shadow, drawn as a path from a baseline start.
+void drawShadowedText(QPainter& painter, const QPointF& baselineStart, const QFont& font,
+                      const QString& text, const QColor& colour) {
+    QPainterPath path;
+    path.addText(baselineStart, font, text);
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 70));
+    painter.drawPath(path.translated(1, 1.5));
+    painter.setBrush(colour);
+    painter.drawPath(path);
+    painter.restore();
+}
+
+// The round seal of the emblem: a petrol disc with a cream ring.
+void drawMedallion(QPainter& painter, const QPointF& centre, qreal radius) {
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(verticalGradient(centre.y() - radius, centre.y() + radius,
+                                      Palette::petrolLight(), Palette::petrol()));
+    painter.drawEllipse(centre, radius, radius);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Palette::cream(), 2.5));
+    painter.drawEllipse(centre, radius - 6, radius - 6);
+    painter.setPen(QPen(QColor(255, 255, 255, 50), 1));
+    painter.drawEllipse(centre, radius - 10, radius - 10);
+    painter.restore();
+    const qreal e = (radius - 12) * 1.45;
+    drawEmblem(painter, QRectF(centre.x() - e / 2, centre.y() - e / 2, e, e), true);
+}
+
+// A soft inner edge along an outline, so that the hard window edge reads as a rim.
+void drawRim(QPainter& painter, const QPainterPath& outline) {
+    painter.save();
+    painter.setClipPath(outline);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Palette::petrolDeep(), 3));
+    painter.drawPath(outline);
+    painter.setPen(QPen(QColor(255, 255, 255, 45), 1));
+    painter.drawPath(outline.translated(0, 2.5).intersected(outline));
+    painter.restore();
+}
+
+constexpr QPointF kLogonSeal{66, 58};
+constexpr qreal kLogonSealRadius = 56;
+
+QPainterPath logonOutline() {
+    // A rounded card with the round seal rising above its top-left corner.
+    QPainterPath card = roundedRect(QRectF(0, 14, 420, 286), 24, 24);
+    QPainterPath seal;
+    seal.addEllipse(kLogonSeal, kLogonSealRadius, kLogonSealRadius);
+    return card.united(seal).simplified();
+}
+
+// The top edge of the main window dips gently between the title and the buttons.
+QPainterPath mainOutline() {
+    const qreal dipLeft = 250;
+    const qreal dipRight = 440;
+    const qreal depth = 7;
+    QPainterPath path = roundedRect(QRectF(0, 0, 760, 540), 20, 14);
+    QPainterPath dip;
+    dip.moveTo(dipLeft, -1);
+    for (int i = 0; i <= 48; ++i) {
+        const qreal t = i / 48.0;
+        const qreal x = dipLeft + t * (dipRight - dipLeft);
+        const qreal y = depth * 0.5 * (1 - std::cos(2 * std::numbers::pi * t));
+        dip.lineTo(x, y);
+    }
+    dip.lineTo(dipRight, -1);
+    dip.closeSubpath();
+    return path.subtracted(dip);
+}
+
+struct Tab {
+    int left;
+    int width;
+};
+
+// The six panel tabs, left to right: appointments, contacts, finances, tasks,
+// notes, start panel.
+constexpr std::array<Tab, 6> kTabs{
+    {{343, 99}, {443, 72}, {516, 63}, {580, 56}, {637, 46}, {684, 20}}};
+constexpr int kTabTop = 430;
+constexpr int kTabLine = 472; // the line under the tabs, 4 pixels high
+
+void drawTabs(QPainter& painter) {
+    for (const Tab& tab : kTabs) {
+        const QRectF box(tab.left + 0.5, kTabTop + 0.5, tab.width - 1, kTabLine - kTabTop + 2);
+        const QPainterPath shape = roundedTopRect(box, 6);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(
+            verticalGradient(kTabTop, kTabLine, QColor(246, 246, 246), Palette::tabSurface()));
+        painter.drawPath(shape);
+        painter.setPen(QPen(QColor(160, 172, 176), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(shape);
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Palette::petrolDark());
+    painter.drawRect(QRectF(338, kTabLine, 402, 4));
+}
+
+} // namespace
+
+QImage logonSkin() {
+    QImage picture = filledImage(420, 300, Palette::cream());
+    QPainter painter(&picture);
+    prepare(painter);
+    painter.setPen(Qt::NoPen);
+    const QPainterPath outline = logonOutline();
+
+    // Petrol header, lighter towards the top, with the seal and the name.
+    const qreal seam = 112;
+    painter.setBrush(verticalGradient(0, seam, Palette::petrolLight(), Palette::petrol()));
+    painter.drawRect(QRectF(0, 0, 420, seam));
+    drawDewPattern(painter, QRectF(300, 22, 80, 80), QColor(255, 255, 255, 24));
+
+    // Warm cream body with a coral seam under the header.
+    painter.setBrush(verticalGradient(seam, 300, Palette::cream(), Palette::creamDeep()));
+    painter.drawRect(QRectF(0, seam, 420, 300 - seam));
+    painter.setBrush(Palette::coral());
+    painter.drawRect(QRectF(0, seam - 1, 420, 3));
+    painter.setBrush(QColor(0, 0, 0, 28));
+    painter.drawRect(QRectF(0, seam + 2, 420, 2));
+
+    drawMedallion(painter, kLogonSeal, kLogonSealRadius - 1.5);
+    drawShadowedText(painter, QPointF(136, 66), titleFont(36), QStringLiteral("Orvalune"),
+                     Palette::cream());
+    drawShadowedText(painter, QPointF(140, 92), subtitleFont(15),
+                     QStringLiteral("a agenda da família"), Palette::tealPale());
+
+    // The calm field behind the login and password rows.
+    painter.setPen(QPen(Palette::sand(), 1));
+    painter.setBrush(QColor(255, 255, 255, 150));
+    painter.drawRoundedRect(QRectF(36.5, 124.5, 347, 82), 10, 10);
+
+    drawWave(painter, 40, 380, 280, 3, QPen(Palette::coralPale(), 1.5));
+    drawRim(painter, outline);
+    painter.end();
+
+    return keyedSkin(picture, outline, Palette::petrolDeep());
+}
+
+QImage mainSkin() {
+    QImage picture = filledImage(760, 540, Palette::petrol());
+    QPainter painter(&picture);
+    prepare(painter);
+    painter.setPen(Qt::NoPen);
+    const QPainterPath outline = mainOutline();
+
+    // Frame around the panels: petrol, darker towards the bottom.
+    painter.setBrush(verticalGradient(40, 540, Palette::petrol(), Palette::petrolDark()));
+    painter.drawRect(QRectF(0, 40, 760, 500));
+
+    // Header band with the emblem and the name; the right part stays plain for buttons.
+    painter.setBrush(verticalGradient(0, 42, Palette::petrolLight(), Palette::petrol()));
+    painter.drawRect(QRectF(0, 0, 760, 42));
+    drawDewPattern(painter, QRectF(200, 8, 220, 28), QColor(255, 255, 255, 20));
+    drawEmblem(painter, QRectF(16, 4, 34, 34), true);
+    drawShadowedText(painter, QPointF(56, 30), titleFont(26), QStringLiteral("Orvalune"),
+                     Palette::cream());
+
+    // Panel surface, plain, with a coral seam above it.
+    painter.setBrush(QColor(0, 0, 0, 45));
+    painter.drawRect(QRectF(15, 45, 730, 381));
+    painter.setBrush(Palette::coral());
+    painter.drawRect(QRectF(16, 42, 728, 2));
+    painter.setBrush(Palette::cream());
+    painter.drawRect(QRectF(16, 46, 728, 378));
+
+    // Bottom left: the card of the clock and of the owner's identity.
+    painter.setPen(QPen(Palette::petrolDeep(), 1));
+    painter.setBrush(verticalGradient(432, 532, Palette::cream(), Palette::creamDeep()));
+    painter.drawRoundedRect(QRectF(16.5, 431.5, 312, 101), 10, 10);
+
+    // Bottom right: the tabs of the panels over the light grey of the open tab.
+    painter.setBrush(Palette::tabSurface());
+    painter.drawPath(roundedRect(QRectF(336.5, 431.5, 407, 101), 10, 10));
+    drawTabs(painter);
+
+    drawRim(painter, outline);
+    painter.end();
+    return keyedSkin(picture, outline, Palette::petrolDeep());
+}
+
+} // namespace art
