@@ -197,6 +197,8 @@ TEST(Pictures, SmallPicturesHaveClearEdgesAndDiffer) {
                             QStringLiteral("calculadora"),    QStringLiteral("backup"),
                             QStringLiteral("restore"),        QStringLiteral("impressora"),
                             QStringLiteral("minimizar"),      QStringLiteral("fechar"),
+                            QStringLiteral("calendario"),     QStringLiteral("email"),
+                            QStringLiteral("dia_anterior"),   QStringLiteral("dia_proximo"),
                             QStringLiteral("anexado"),        QStringLiteral("bloqueado"),
                             QStringLiteral("aniversario"),    QStringLiteral("alarme"),
                             QStringLiteral("executado"),      QStringLiteral("compartilhado"),

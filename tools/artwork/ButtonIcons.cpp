@@ -216,4 +216,71 @@ QImage closeButton() {
     });
 }
 
+QImage calendarButton() {
+    return button([](QPainter& p) {
+        QPainterPath page;
+        page.addRoundedRect(QRectF(5.5, 6.5, 13, 12), 1.8, 1.8);
+        fillOutlined(p, page, Palette::white(), Palette::petrolDark(), 1.0);
+        p.save();
+        p.setClipPath(page);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Palette::coral());
+        p.drawRect(QRectF(5, 6, 14, 4));
+        p.restore();
+        p.setPen(roundPen(Palette::petrolDeep(), 1.4));
+        p.drawLine(QPointF(9, 5), QPointF(9, 8));
+        p.drawLine(QPointF(15, 5), QPointF(15, 8));
+        p.setPen(Qt::NoPen);
+        for (int row = 0; row < 2; ++row) {
+            for (int col = 0; col < 3; ++col) {
+                p.setBrush(row == 1 && col == 1 ? Palette::coral() : Palette::steel());
+                p.drawRect(QRectF(7.8 + col * 3, 12 + row * 3, 2, 2));
+            }
+        }
+    });
+}
+
+QImage emailButton() {
+    return button([](QPainter& p) {
+        QPainterPath envelope;
+        envelope.addRoundedRect(QRectF(4.5, 7.5, 15, 10), 1.5, 1.5);
+        fillOutlined(p, envelope, verticalGradient(7, 18, Palette::white(), Palette::tealPale()),
+                     Palette::petrolDark(), 1.0);
+        p.setPen(roundPen(Palette::petrolDark(), 1.0));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF({{5, 8.2}, {12, 13.2}, {19, 8.2}}));
+        p.setPen(Qt::NoPen);
+        p.setBrush(Palette::coral());
+        p.drawEllipse(QPointF(12, 13.6), 1.6, 1.6);
+    });
+}
+
+namespace {
+
+QImage dayArrow(bool forward) {
+    return iconImage(kSize, 24, [forward](QPainter& p) {
+        QPainterPath disc;
+        disc.addEllipse(QPointF(12, 12), 10.5, 10.5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 55));
+        p.drawPath(disc.translated(0, 1));
+        fillOutlined(p, disc, verticalGradient(1.5, 22.5, Palette::teal(), Palette::petrol()),
+                     Palette::petrolDeep(), 1.0);
+        const qreal d = forward ? 1 : -1;
+        p.setPen(roundPen(Palette::cream(), 2.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF({{12 - 2.5 * d, 6.5}, {12 + 3 * d, 12}, {12 - 2.5 * d, 17.5}}));
+    });
+}
+
+} // namespace
+
+QImage previousDayArrow() {
+    return dayArrow(false);
+}
+
+QImage nextDayArrow() {
+    return dayArrow(true);
+}
+
 } // namespace art

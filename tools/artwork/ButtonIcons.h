@@ -14,5 +14,11 @@ QImage restoreButton();    // restore: a disk with an arrow coming out
 QImage printerButton();    // impressora
 QImage minimiseButton();   // minimizar: a bar at the foot of the tile
 QImage closeButton();      // fechar: a coral tile with a cross
+QImage calendarButton();   // calendario: the picture buttons that open a calendar
+QImage emailButton();      // email: an envelope
+
+// The day arrows of the appointments panel: round, without the tile.
+QImage previousDayArrow(); // dia_anterior
+QImage nextDayArrow();     // dia_proximo
 
 } // namespace art

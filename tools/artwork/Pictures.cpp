@@ -34,6 +34,10 @@ std::vector<Picture> allPictures() {
     add("impressora", {24, 24}, printerButton);
     add("minimizar", {24, 24}, minimiseButton);
     add("fechar", {24, 24}, closeButton);
+    add("calendario", {24, 24}, calendarButton);
+    add("email", {24, 24}, emailButton);
+    add("dia_anterior", {24, 24}, previousDayArrow);
+    add("dia_proximo", {24, 24}, nextDayArrow);
     // Grid row pictures.
     add("anexado", {16, 16}, attachedPicture);
     add("bloqueado", {16, 16}, lockedPicture);

@@ -17,20 +17,20 @@ QImage status(const std::function<void(QPainter&)>& draw) {
 
 QImage attachedPicture() {
     return status([](QPainter& p) {
-        // A paper clip on a slant: three nested U turns of one wire.
+        // A paper clip on a slant: one wire bent into two nested loops.
         p.translate(8, 8);
-        p.rotate(35);
+        p.rotate(40);
         QPainterPath wire;
-        wire.moveTo(1.8, -3.5);
-        wire.lineTo(1.8, 4.0);
-        wire.arcTo(QRectF(-1.8, 2.2, 3.6, 3.6), 0, -180);
-        wire.lineTo(-1.8, -4.8);
-        wire.arcTo(QRectF(-1.8, -7.0, 5.2, 4.4), 180, -180);
-        wire.lineTo(3.4, 4.2);
+        wire.moveTo(1.6, -2.8);
+        wire.lineTo(1.6, 3.6);
+        wire.arcTo(QRectF(-1.6, 2.0, 3.2, 3.2), 0, -180);
+        wire.lineTo(-1.6, -4.6);
+        wire.arcTo(QRectF(-1.6, -7.4, 5.0, 5.0), 180, -180);
+        wire.lineTo(3.4, 5.0);
+        wire.arcTo(QRectF(-3.4, 1.6, 6.8, 6.8), 0, -180);
+        wire.lineTo(-3.4, -3.2);
         p.setBrush(Qt::NoBrush);
-        p.setPen(roundPen(Palette::petrolDeep(), 2.6));
-        p.drawPath(wire);
-        p.setPen(roundPen(QColor(120, 190, 200), 1.3));
+        p.setPen(roundPen(Palette::petrolDark(), 1.45));
         p.drawPath(wire);
     });
 }
@@ -58,39 +58,47 @@ QImage lockedPicture() {
 
 QImage birthdayPicture() {
     return status([](QPainter& p) {
+        // A plate, a two-tier cake with pink icing, one candle and its flame.
+        p.setPen(Qt::NoPen);
+        p.setBrush(Palette::steel());
+        p.drawRoundedRect(QRectF(1.2, 14, 13.6, 1.7), 0.85, 0.85);
+        const QColor crumb(150, 92, 56);
+        const auto tier = [&p, &crumb](const QRectF& box) {
+            QPainterPath body;
+            body.addRoundedRect(box, 1.2, 1.2);
+            fillOutlined(
+                p, body,
+                verticalGradient(box.top(), box.bottom(), Palette::cream(), Palette::sand()), crumb,
+                0.9);
+            QPainterPath icing;
+            icing.moveTo(box.left(), box.top() + 1.2);
+            icing.quadTo(box.left(), box.top(), box.left() + 1.2, box.top());
+            icing.lineTo(box.right() - 1.2, box.top());
+            icing.quadTo(box.right(), box.top(), box.right(), box.top() + 1.2);
+            const int drips = qRound(box.width() / 3);
+            const qreal step = box.width() / drips;
+            for (int i = drips; i > 0; --i) {
+                const qreal x = box.left() + i * step;
+                icing.quadTo(x - step * 0.25, box.top() + 3.4, x - step * 0.5, box.top() + 2.4);
+                icing.quadTo(x - step * 0.75, box.top() + 1.6, x - step, box.top() + 2.2);
+            }
+            icing.closeSubpath();
+            p.setPen(QPen(Palette::coralDark(), 0.6));
+            p.setBrush(QColor(246, 150, 170));
+            p.drawPath(icing);
+        };
+        tier(QRectF(1.5, 9.5, 13, 4.5));
+        tier(QRectF(4, 5.8, 8, 3.9));
         // Candle and flame.
         p.setPen(Qt::NoPen);
         p.setBrush(Palette::petrol());
-        p.drawRect(QRectF(7.2, 3.5, 1.6, 4));
+        p.drawRect(QRectF(7.3, 2.6, 1.4, 3.2));
         QPainterPath flame;
-        flame.moveTo(8, 0.3);
-        flame.cubicTo(10.2, 2.2, 9.6, 3.6, 8, 3.6);
-        flame.cubicTo(6.4, 3.6, 5.8, 2.2, 8, 0.3);
+        flame.moveTo(8, -0.2);
+        flame.cubicTo(9.9, 1.4, 9.4, 2.7, 8, 2.7);
+        flame.cubicTo(6.6, 2.7, 6.1, 1.4, 8, -0.2);
         p.setBrush(Palette::orange());
         p.drawPath(flame);
-        // Cake with pink icing dripping over the edge.
-        QPainterPath cake;
-        cake.addRoundedRect(QRectF(1.5, 7.5, 13, 7), 1.5, 1.5);
-        fillOutlined(p, cake, verticalGradient(7, 15, QColor(222, 170, 120), QColor(176, 112, 70)),
-                     QColor(110, 64, 40), 1.0);
-        QPainterPath icing;
-        icing.moveTo(1.5, 9);
-        icing.quadTo(1.5, 7.5, 3, 7.5);
-        icing.lineTo(13, 7.5);
-        icing.quadTo(14.5, 7.5, 14.5, 9);
-        icing.lineTo(14.5, 10.2);
-        for (qreal x = 14.5; x > 2; x -= 3.25) {
-            icing.quadTo(x - 0.8, 12.4, x - 1.6, 10.6);
-            icing.quadTo(x - 2.4, 9.6, x - 3.25, 10.4);
-        }
-        icing.lineTo(1.5, 9);
-        icing.closeSubpath();
-        p.setBrush(Palette::coralPale());
-        p.setPen(Qt::NoPen);
-        p.drawPath(icing);
-        p.setPen(QPen(QColor(110, 64, 40), 1.0));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(QRectF(1.5, 7.5, 13, 7), 1.5, 1.5);
     });
 }
 
