@@ -103,12 +103,36 @@ void drawRim(QPainter& painter, const QPainterPath& outline) {
 constexpr QPointF kLogonSeal{66, 58};
 constexpr qreal kLogonSealRadius = 56;
 
+// The small concave curves that join a disc rising above a horizontal edge at
+// height top (above the disc's centre) to that edge, on both sides of the disc.
+QPainterPath fillets(const QPointF& centre, qreal radius, qreal top, qreal filletRadius) {
+    QPainterPath joins;
+    const qreal fy = top - filletRadius;
+    const qreal reach = radius + filletRadius;
+    const qreal dx = std::sqrt(reach * reach - (centre.y() - fy) * (centre.y() - fy));
+    for (const qreal side : {-1.0, 1.0}) {
+        const QPointF fillet(centre.x() + side * dx, fy);
+        const QPointF touch = centre + (fillet - centre) * (radius / reach);
+        QPainterPath wedge;
+        wedge.moveTo(fillet.x(), top);
+        wedge.lineTo(fillet);
+        wedge.lineTo(touch);
+        wedge.lineTo(centre.x(), top);
+        wedge.closeSubpath();
+        QPainterPath disc;
+        disc.addEllipse(fillet, filletRadius, filletRadius);
+        joins.addPath(wedge.subtracted(disc));
+    }
+    return joins;
+}
+
 QPainterPath logonOutline() {
     // A rounded card with the round seal rising above its top-left corner.
-    QPainterPath card = roundedRect(QRectF(0, 14, 420, 286), 24, 24);
+    const qreal top = 14;
+    QPainterPath card = roundedRect(QRectF(0, top, 420, 300 - top), 24, 24);
     QPainterPath seal;
     seal.addEllipse(kLogonSeal, kLogonSealRadius, kLogonSealRadius);
-    return card.united(seal).simplified();
+    return card.united(seal).united(fillets(kLogonSeal, kLogonSealRadius, top, 7)).simplified();
 }
 
 // The top edge of the main window dips gently between the title and the buttons.
