@@ -13,6 +13,7 @@ struct Palette {
     static QColor petrolLight() { return {52, 130, 144}; }
     static QColor teal() { return {111, 179, 184}; }
     static QColor tealPale() { return {196, 226, 226}; }
+    static QColor headerLight() { return {238, 248, 247}; }
     static QColor cream() { return {251, 246, 236}; }
     static QColor creamDeep() { return {242, 230, 208}; }
     static QColor sand() { return {222, 204, 174}; }

@@ -59,12 +59,13 @@ void drawWave(QPainter& painter, qreal left, qreal right, qreal baseline, qreal 
 
 // Text with a soft drop shadow, drawn as a path from a baseline start.
 void drawShadowedText(QPainter& painter, const QPointF& baselineStart, const QFont& font,
-                      const QString& text, const QColor& colour) {
+                      const QString& text, const QColor& colour,
+                      const QColor& shadow = QColor(0, 0, 0, 70)) {
     QPainterPath path;
     path.addText(baselineStart, font, text);
     painter.save();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 70));
+    painter.setBrush(shadow);
     painter.drawPath(path.translated(1, 1.5));
     painter.setBrush(colour);
     painter.drawPath(path);
@@ -79,12 +80,14 @@ void drawMedallion(QPainter& painter, const QPointF& centre, qreal radius) {
                                       Palette::petrolLight(), Palette::petrol()));
     painter.drawEllipse(centre, radius, radius);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Palette::cream(), 2.5));
-    painter.drawEllipse(centre, radius - 6, radius - 6);
-    painter.setPen(QPen(QColor(255, 255, 255, 50), 1));
-    painter.drawEllipse(centre, radius - 10, radius - 10);
+    painter.setPen(QPen(Palette::cream(), qMax(1.2, radius * 0.045)));
+    painter.drawEllipse(centre, radius * 0.89, radius * 0.89);
+    if (radius > 30) {
+        painter.setPen(QPen(QColor(255, 255, 255, 50), 1));
+        painter.drawEllipse(centre, radius * 0.82, radius * 0.82);
+    }
     painter.restore();
-    const qreal e = (radius - 12) * 1.45;
+    const qreal e = radius * 1.2;
     drawEmblem(painter, QRectF(centre.x() - e / 2, centre.y() - e / 2, e, e), true);
 }
 
@@ -180,7 +183,7 @@ void drawTabs(QPainter& painter) {
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(Palette::petrolDark());
-    painter.drawRect(QRectF(338, kTabLine, 402, 4));
+    painter.drawRect(QRectF(340, kTabLine, 400, 4));
 }
 
 } // namespace
@@ -235,13 +238,14 @@ QImage mainSkin() {
     painter.setBrush(verticalGradient(40, 540, Palette::petrol(), Palette::petrolDark()));
     painter.drawRect(QRectF(0, 40, 760, 500));
 
-    // Header band with the emblem and the name; the right part stays plain for buttons.
-    painter.setBrush(verticalGradient(0, 42, Palette::petrolLight(), Palette::petrol()));
+    // A light header band, so that the dark captions laid on it read; the seal and
+    // the name at the left, the right part plain for the date and the buttons.
+    painter.setBrush(verticalGradient(0, 42, Palette::headerLight(), Palette::tealPale()));
     painter.drawRect(QRectF(0, 0, 760, 42));
-    drawDewPattern(painter, QRectF(200, 8, 220, 28), QColor(255, 255, 255, 20));
-    drawEmblem(painter, QRectF(16, 4, 34, 34), true);
-    drawShadowedText(painter, QPointF(56, 30), titleFont(26), QStringLiteral("Orvalune"),
-                     Palette::cream());
+    drawDewPattern(painter, QRectF(200, 8, 110, 28), QColor(31, 95, 110, 30));
+    drawMedallion(painter, QPointF(34, 21), 17);
+    drawShadowedText(painter, QPointF(60, 30), titleFont(26), QStringLiteral("Orvalune"),
+                     Palette::petrol(), QColor(255, 255, 255, 160));
 
     // Panel surface, plain, with a coral seam above it.
     painter.setBrush(QColor(0, 0, 0, 45));
@@ -254,11 +258,11 @@ QImage mainSkin() {
     // Bottom left: the card of the clock and of the owner's identity.
     painter.setPen(QPen(Palette::petrolDeep(), 1));
     painter.setBrush(verticalGradient(432, 532, Palette::cream(), Palette::creamDeep()));
-    painter.drawRoundedRect(QRectF(16.5, 431.5, 312, 101), 10, 10);
+    painter.drawRoundedRect(QRectF(16.5, 431.5, 318, 101), 10, 10);
 
     // Bottom right: the tabs of the panels over the light grey of the open tab.
     painter.setBrush(Palette::tabSurface());
-    painter.drawPath(roundedRect(QRectF(336.5, 431.5, 407, 101), 10, 10));
+    painter.drawPath(roundedRect(QRectF(338.5, 431.5, 405, 101), 10, 10));
     drawTabs(painter);
 
     drawRim(painter, outline);
