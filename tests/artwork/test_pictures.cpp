@@ -155,8 +155,11 @@ TEST(Pictures, MainSkinShapesTheWindowAroundItsControls) {
     EXPECT_GT(shape.lightness(work), 200);
 
     EXPECT_TRUE(shape.covers(QRect(450, 4, 290, 32))) << "header buttons";
+    // Dark captions lie on the header (the date, the minimise caption).
+    EXPECT_GT(shape.lightness(QRect(330, 14, 230, 18)), 200) << "date on the header";
+    EXPECT_GT(shape.lightness(QRect(690, 12, 50, 20)), 200) << "minimise caption";
     EXPECT_TRUE(shape.covers(QRect(20, 440, 90, 90))) << "clock";
-    EXPECT_GT(shape.lightness(QRect(120, 440, 200, 88)), 200) << "identity labels";
+    EXPECT_GT(shape.lightness(QRect(116, 440, 216, 80)), 200) << "time and identity labels";
     EXPECT_TRUE(shape.covers(QRect(343, 480, 397, 52))) << "small buttons";
 
     // Each tab: its gap strip over the line joins its inside to the light grey
