@@ -1,7 +1,10 @@
 // The pictures the program embeds: every one is there at its size, the skins
 // give the windows a sound shape with room for the controls laid on them, and
 // the small pictures have clear edges and can be told apart.
+#include "mainwindow/ui/Pictures.h"
+
 #include <QImage>
+#include <QPixmap>
 #include <QRect>
 #include <QSet>
 #include <gtest/gtest.h>
@@ -123,23 +126,48 @@ void expectOneRoundedPiece(const SkinShape& shape, QSize size, QPoint centre) {
 
 TEST(Pictures, EveryPictureOfTheProgramIsEmbeddedAtItsSize) {
     const std::vector<std::pair<const char*, QSize>> pictures{
-        {"skin_logon", {420, 300}},  {"skin_main", {760, 540}},    {"compromissos", {32, 32}},
-        {"enderecos", {32, 32}},     {"financas", {32, 32}},       {"tarefas", {32, 32}},
-        {"notas", {32, 32}},         {"ajuda", {32, 32}},          {"config", {24, 24}},
-        {"logout", {24, 24}},        {"calculadora", {24, 24}},    {"backup", {24, 24}},
-        {"restore", {24, 24}},       {"impressora", {24, 24}},     {"minimizar", {24, 24}},
-        {"fechar", {24, 24}},        {"anexado", {16, 16}},        {"bloqueado", {16, 16}},
-        {"aniversario", {16, 16}},   {"alarme", {16, 16}},         {"executado", {16, 16}},
-        {"compartilhado", {16, 16}}, {"pergunta", {32, 32}},       {"informacao", {32, 32}},
-        {"grave", {32, 32}},         {"fundo_msgbox", {324, 124}}, {"fundo_aguarde", {200, 41}},
-        {"relogio", {90, 90}},       {"relogio_centro", {16, 16}}, {"orvalune", {256, 256}},
-        {"orvalune48", {48, 48}},
+        {"skin_logon", {420, 300}},   {"skin_main", {760, 540}},
+        {"compromissos", {32, 32}},   {"enderecos", {32, 32}},
+        {"financas", {32, 32}},       {"tarefas", {32, 32}},
+        {"notas", {32, 32}},          {"ajuda", {32, 32}},
+        {"config", {24, 24}},         {"logout", {24, 24}},
+        {"calculadora", {24, 24}},    {"backup", {24, 24}},
+        {"restore", {24, 24}},        {"impressora", {24, 24}},
+        {"minimizar", {24, 24}},      {"fechar", {24, 24}},
+        {"anexado", {16, 16}},        {"bloqueado", {16, 16}},
+        {"aniversario", {16, 16}},    {"alarme", {16, 16}},
+        {"executado", {16, 16}},      {"compartilhado", {16, 16}},
+        {"pergunta", {32, 32}},       {"informacao", {32, 32}},
+        {"grave", {32, 32}},          {"fundo_msgbox", {324, 124}},
+        {"fundo_aguarde", {200, 41}}, {"relogio", {90, 90}},
+        {"relogio_centro", {16, 16}}, {"orvalune", {256, 256}},
+        {"orvalune48", {48, 48}},     {"calendario", {24, 24}},
+        {"email", {24, 24}},          {"dia_anterior", {24, 24}},
+        {"dia_proximo", {24, 24}},    {"saldo_anterior", {24, 24}},
+        {"saldo_proximo", {24, 24}},  {"fundo_lembrete", {400, 246}},
     };
     for (const auto& [name, size] : pictures) {
         const QImage image = picture(QLatin1String(name));
         ASSERT_FALSE(image.isNull()) << name << " is missing";
         EXPECT_EQ(image.size(), size) << name;
     }
+}
+
+TEST(Pictures, ImageControlsFindTheirPictures) {
+    const std::vector<std::pair<const char*, int>> controls{
+        {"imgAnexado", 16},    {"imgBloqueado", 16},    {"imgAniversario", 16},
+        {"imgAlarme", 16},     {"imgExecutado", 16},    {"imgCompartilhado", 16},
+        {"imdDiaAntes", 24},   {"imgDiaAntes", 24},     {"imgDiaApos", 24},
+        {"imgCalendario", 24}, {"cmdEmailContato", 24}, {"imgImpressora", 24},
+    };
+    for (const auto& [name, size] : controls) {
+        const QPixmap pixmap = orv::picture(QLatin1String(name));
+        ASSERT_FALSE(pixmap.isNull()) << name;
+        EXPECT_EQ(pixmap.size(), QSize(size, size)) << name;
+    }
+    // The grid compares a cell's picture with these two: they must differ.
+    EXPECT_NE(orv::picture(QStringLiteral("imgAnexado")).toImage(),
+              orv::picture(QStringLiteral("imgAniversario")).toImage());
 }
 
 TEST(Pictures, MainSkinShapesTheWindowAroundItsControls) {
@@ -201,7 +229,8 @@ TEST(Pictures, SmallPicturesHaveClearEdgesAndDiffer) {
                             QStringLiteral("restore"),        QStringLiteral("impressora"),
                             QStringLiteral("minimizar"),      QStringLiteral("fechar"),
                             QStringLiteral("calendario"),     QStringLiteral("email"),
-                            QStringLiteral("dia_anterior"),   QStringLiteral("dia_proximo"),
+                            QStringLiteral("dia_anterior"),   QStringLiteral("saldo_anterior"),
+                            QStringLiteral("saldo_proximo"),  QStringLiteral("dia_proximo"),
                             QStringLiteral("anexado"),        QStringLiteral("bloqueado"),
                             QStringLiteral("aniversario"),    QStringLiteral("alarme"),
                             QStringLiteral("executado"),      QStringLiteral("compartilhado"),
@@ -239,13 +268,17 @@ TEST(Pictures, SmallPicturesHaveClearEdgesAndDiffer) {
 TEST(Pictures, BackgroundsAreOpaqueAndLeaveTheTextReadable) {
     const QImage message = picture(QStringLiteral("fundo_msgbox"));
     const QImage wait = picture(QStringLiteral("fundo_aguarde"));
-    for (const QImage& image : {message, wait}) {
+    const QImage reminder = picture(QStringLiteral("fundo_lembrete"));
+    for (const QImage& image : {message, wait, reminder}) {
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(qAlpha(image.convertToFormat(QImage::Format_ARGB32).pixel(0, 0)), 255);
     }
     // The message text (dark, from 18, 39) and the loading text (dark blue).
     EXPECT_GT(SkinShape(message).lightness(QRect(18, 33, 290, 48)), 200);
     EXPECT_GT(SkinShape(wait).lightness(QRect(15, 6, 160, 28)), 180);
+    // The reminder's date band and its labelled boxes.
+    EXPECT_GT(SkinShape(reminder).lightness(QRect(10, 8, 380, 22)), 180);
+    EXPECT_GT(SkinShape(reminder).lightness(QRect(12, 42, 376, 140)), 200);
 }
 
 } // namespace

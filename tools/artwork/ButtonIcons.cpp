@@ -257,6 +257,27 @@ QImage emailButton() {
 
 namespace {
 
+QImage balanceButton(bool forward) {
+    return button([forward](QPainter& p) {
+        QPainterPath coin;
+        coin.addEllipse(QPointF(12, 9.5), 5.2, 5.2);
+        fillOutlined(p, coin, verticalGradient(4, 15, QColor(255, 222, 120), Palette::orange()),
+                     Palette::goldDark(), 1.0);
+        p.setPen(QPen(QColor(255, 244, 200), 0.8));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(12, 9.5), 3.3, 3.3);
+        const qreal d = forward ? 1 : -1;
+        p.setPen(roundPen(Palette::petrol(), 2.0));
+        p.drawLine(QPointF(12 - 6 * d, 18), QPointF(12 + 3.5 * d, 18));
+        p.setPen(roundPen(Palette::petrol(), 0.8));
+        p.setBrush(Palette::petrol());
+        p.drawPath(QTransform()
+                       .translate(12 + 7 * d, 18)
+                       .rotate(forward ? 0 : 180)
+                       .map(arrowHead(4.2, 3.2)));
+    });
+}
+
 QImage dayArrow(bool forward) {
     return iconImage(kSize, 24, [forward](QPainter& p) {
         QPainterPath disc;
@@ -274,6 +295,14 @@ QImage dayArrow(bool forward) {
 }
 
 } // namespace
+
+QImage balanceFromPreviousButton() {
+    return balanceButton(false);
+}
+
+QImage balanceToNextButton() {
+    return balanceButton(true);
+}
 
 QImage previousDayArrow() {
     return dayArrow(false);

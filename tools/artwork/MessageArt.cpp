@@ -113,4 +113,23 @@ QImage waitBackground() {
     return image;
 }
 
+QImage reminderBackground() {
+    const QRectF area(0, 0, 400, 246);
+    QImage image = filledImage(400, 246, QColor(255, 236, 179));
+    QPainter p(&image);
+    prepare(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(verticalGradient(0, 246, QColor(255, 250, 232), QColor(255, 232, 172)));
+    p.drawRect(area);
+    // A band behind the date at the top, and a seam above the buttons.
+    p.setBrush(verticalGradient(0, 36, QColor(255, 226, 150), QColor(252, 210, 120)));
+    p.drawRect(QRectF(0, 0, 400, 36));
+    p.setBrush(Palette::coral());
+    p.drawRect(QRectF(0, 36, 400, 1.5));
+    p.setBrush(QColor(200, 140, 60, 90));
+    p.drawRect(QRectF(12, 194, 376, 1));
+    drawFrame(p, area, QColor(138, 90, 26));
+    return image;
+}
+
 } // namespace art

@@ -36,6 +36,8 @@ std::vector<Picture> allPictures() {
     add("fechar", {24, 24}, closeButton);
     add("calendario", {24, 24}, calendarButton);
     add("email", {24, 24}, emailButton);
+    add("saldo_anterior", {24, 24}, balanceFromPreviousButton);
+    add("saldo_proximo", {24, 24}, balanceToNextButton);
     add("dia_anterior", {24, 24}, previousDayArrow);
     add("dia_proximo", {24, 24}, nextDayArrow);
     // Grid row pictures.
@@ -45,12 +47,13 @@ std::vector<Picture> allPictures() {
     add("alarme", {16, 16}, alarmPicture);
     add("executado", {16, 16}, donePicture);
     add("compartilhado", {16, 16}, sharedPicture);
-    // Message box and wait window.
+    // Message box, wait window and reminder window.
     add("pergunta", {32, 32}, questionIcon);
     add("informacao", {32, 32}, informationIcon);
     add("grave", {32, 32}, seriousIcon);
     add("fundo_msgbox", {324, 124}, messageBackground);
     add("fundo_aguarde", {200, 41}, waitBackground);
+    add("fundo_lembrete", {400, 246}, reminderBackground);
     // Clock.
     add("relogio", {90, 90}, [] { return clockDial(90); });
     add("relogio_centro", {16, 16}, [] { return clockCap(16); });
