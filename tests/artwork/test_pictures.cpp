@@ -145,6 +145,7 @@ TEST(Pictures, EveryPictureOfTheProgramIsEmbeddedAtItsSize) {
         {"email", {24, 24}},          {"dia_anterior", {24, 24}},
         {"dia_proximo", {24, 24}},    {"saldo_anterior", {24, 24}},
         {"saldo_proximo", {24, 24}},  {"fundo_lembrete", {400, 246}},
+        {"inicial", {400, 220}},
     };
     for (const auto& [name, size] : pictures) {
         const QImage image = picture(QLatin1String(name));

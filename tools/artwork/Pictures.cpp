@@ -7,6 +7,7 @@
 #include "Skins.h"
 #include "StatusIcons.h"
 #include "TabIcons.h"
+#include "Welcome.h"
 
 namespace art {
 
@@ -54,6 +55,8 @@ std::vector<Picture> allPictures() {
     add("fundo_msgbox", {324, 124}, messageBackground);
     add("fundo_aguarde", {200, 41}, waitBackground);
     add("fundo_lembrete", {400, 246}, reminderBackground);
+    // Start panel.
+    add("inicial", {400, 220}, welcomePicture);
     // Clock.
     add("relogio", {90, 90}, [] { return clockDial(90); });
     add("relogio_centro", {16, 16}, [] { return clockCap(16); });
