@@ -1,6 +1,5 @@
 #include "Canvas.h"
 
-#include <QFontMetricsF>
 #include <QLinearGradient>
 
 namespace art {

@@ -5,7 +5,6 @@
 #include "Palette.h"
 #include "SkinKey.h"
 
-#include <QFontMetricsF>
 #include <array>
 #include <cmath>
 #include <numbers>
