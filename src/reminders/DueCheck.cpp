@@ -72,12 +72,9 @@ TickResult DueCheck::pass(int interval) {
         firstPassDone_ = true;
         // Everything due is read before the first reminder shows, so no query
         // and no connection is open while a reminder waits on the user.
-        step_ = ReadBirthdays;
-        const std::vector<DueItem> birthdays = dueBirthdays(ctx_.db, user, now.date());
-        step_ = ReadAppointments;
-        const std::vector<DueItem> appointments = dueAppointments(ctx_.db, user, now);
-        if (!showAll(birthdays, ShowBirthday, session, result.shown) ||
-            !showAll(appointments, ShowAppointment, session, result.shown)) {
+        step_ = ReadDue;
+        const std::vector<DueItem> due = dueItems(ctx_.db, user, now);
+        if (!showAll(due, session, result.shown)) {
             return result; // the session ended while a reminder was open
         }
         if (counter_ >= interval) {
@@ -106,9 +103,9 @@ void DueCheck::report(const StepFailure& failure) {
     hooks_.failed(failure);
 }
 
-bool DueCheck::showAll(const std::vector<DueItem>& items, Step step, unsigned session, int& shown) {
-    step_ = step;
+bool DueCheck::showAll(const std::vector<DueItem>& items, unsigned session, int& shown) {
     for (const DueItem& item : items) {
+        step_ = item.isBirthday() ? ShowBirthday : ShowAppointment;
         remindedKey_ = item.key;
         hooks_.showReminder(item);
         if (session != session_) {

@@ -40,11 +40,10 @@ class DueCheck {
 public:
     // The steps of a tick, as a failure report numbers them.
     enum Step {
-        ReadBirthdays = 1,
-        ReadAppointments = 2,
-        ShowBirthday = 3,
-        ShowAppointment = 4,
-        RefreshGrid = 5,
+        ReadDue = 1,
+        ShowBirthday = 2,
+        ShowAppointment = 3,
+        RefreshGrid = 4,
     };
 
     struct Hooks {
@@ -79,7 +78,7 @@ public:
 private:
     TickResult pass(int interval);
     // Shows each item in turn; false when the session ended meanwhile.
-    bool showAll(const std::vector<DueItem>& items, Step step, unsigned session, int& shown);
+    bool showAll(const std::vector<DueItem>& items, unsigned session, int& shown);
     // Called while a failure is being handled.
     void report(const StepFailure& failure);
 
@@ -90,7 +89,7 @@ private:
     bool busy_ = false;
     qint64 remindedKey_ = 0;
     unsigned session_ = 0; // moves on at each reset, so a waiting pass sees the session end
-    Step step_ = ReadBirthdays;
+    Step step_ = ReadDue;
 };
 
 } // namespace orv::reminders

@@ -46,7 +46,7 @@ struct DueChecking : test::ReminderFixture {
     }
     QStringList dueNow() const {
         QStringList texts;
-        for (const auto& i : dueAppointments(db, ana, app.clock.now())) {
+        for (const auto& i : dueItems(db, ana, app.clock.now())) {
             texts << i.text;
         }
         return texts;
@@ -94,7 +94,7 @@ TEST_F(DueChecking, PendingAppointmentsComeDueOnceTheirStartHasPassed) {
     EXPECT_EQ(dueNow(), QStringList({"Ontem", "Alarme ligado", "Longa"}));
     at(2026, 3, 15, 10, 0);
     EXPECT_EQ(dueNow(), QStringList({"Ontem", "Alarme ligado", "Às dez", "Longa"}));
-    const auto items = dueAppointments(db, ana, app.clock.now());
+    const auto items = dueItems(db, ana, app.clock.now());
     EXPECT_EQ(items.back().end, QTime(11, 0));
 
     at(2026, 3, 15, 22, 59);
@@ -111,11 +111,16 @@ TEST_F(DueChecking, BirthdaysComeFirstAndAtEveryPassUntilMovedOn) {
     addBirthday(QDate(2026, 3, 16), "Futuro");
     addBirthday(QDate(2026, 3, 1), "do Beto", beto);
     add(QDate(2026, 3, 15), QTime(8, 0), {}, "0", "Reunião");
+    // A pending all-day row is raised once, with the birthdays, not again as an appointment.
+    add(QDate(2026, 3, 14), QTime(), {}, "0", "Dia todo");
 
     app.ctx.settings.checkInterval = 1;
     check.tick();
-    EXPECT_EQ(shownTexts(), QStringList({"Aniversário Rosa", "Aniversário Caio", "Reunião"}));
+    EXPECT_EQ(shownTexts(),
+              QStringList({"Aniversário Rosa", "Aniversário Caio", "Dia todo", "Reunião"}));
     EXPECT_TRUE(shown[0].isBirthday());
+    EXPECT_TRUE(shown[2].isBirthday());
+    EXPECT_FALSE(shown[3].isBirthday());
     EXPECT_EQ(shown[0].day, QDate(2026, 3, 10));
 
     // Rosa moves on to next year; Caio is left as he is and comes again.
@@ -126,7 +131,7 @@ TEST_F(DueChecking, BirthdaysComeFirstAndAtEveryPassUntilMovedOn) {
     shown.clear();
     app.clock.advanceMinutes(1);
     check.tick();
-    EXPECT_EQ(shownTexts(), QStringList({"Aniversário Caio", "Reunião"}));
+    EXPECT_EQ(shownTexts(), QStringList({"Aniversário Caio", "Dia todo", "Reunião"}));
 }
 
 TEST_F(DueChecking, EveryTickWithIntervalOneRefreshingAfterShownReminders) {
@@ -259,7 +264,7 @@ TEST_F(DueChecking, FailingStepIsReportedWithItsNumber) {
     TickResult r = check.tick();
     EXPECT_TRUE(r.failed);
     ASSERT_EQ(failures.size(), 1u);
-    EXPECT_EQ(failures[0].text(), "4 - 3021 - Sem registro");
+    EXPECT_EQ(failures[0].text(), "3 - 3021 - Sem registro");
     EXPECT_EQ(check.counter(), 1); // the failed tick ended where it failed
     EXPECT_FALSE(check.busy());
 
@@ -267,7 +272,7 @@ TEST_F(DueChecking, FailingStepIsReportedWithItsNumber) {
     r = check.tick();
     EXPECT_TRUE(r.failed);
     ASSERT_EQ(failures.size(), 2u);
-    EXPECT_EQ(failures[1].step, DueCheck::ReadBirthdays);
+    EXPECT_EQ(failures[1].step, DueCheck::ReadDue);
     EXPECT_TRUE(failures[1].text().startsWith("1 - "));
     EXPECT_TRUE(failures[1].description.contains("Compromissos"))
         << failures[1].description.toStdString();

@@ -67,12 +67,7 @@ struct ReminderWindowTest : test::ReminderFixture {
         at(2026, 5, 10, 14, 7);
     }
     DueItem due(qint64 key) {
-        for (const DueItem& i : dueBirthdays(db, ana, app.clock.today())) {
-            if (i.key == key) {
-                return i;
-            }
-        }
-        for (const DueItem& i : dueAppointments(db, ana, app.clock.now())) {
+        for (const DueItem& i : dueItems(db, ana, app.clock.now())) {
             if (i.key == key) {
                 return i;
             }
@@ -305,7 +300,7 @@ TEST_F(ReminderFlow, FailedActionEndsTheProgramAfterKeepingWhatWasWritten) {
     EXPECT_EQ(shown.size(), 2);
     EXPECT_EQ(controller.openReminder(), nullptr);
     ASSERT_EQ(app.messages.standard().size(), 1);
-    EXPECT_TRUE(app.messages.standard()[0].startsWith("4 - "))
+    EXPECT_TRUE(app.messages.standard()[0].startsWith("3 - "))
         << app.messages.standard()[0].toStdString();
     EXPECT_TRUE(app.messages.standard()[0].contains("Compromissos"));
     EXPECT_EQ(ended, 1);
