@@ -143,7 +143,14 @@ TEST_F(ReminderWindowTest, LongAppointmentOffersDaysAndCompletingIgnoresTheEdit)
     EXPECT_EQ(w.cmbReAgendar->count(), 12);
     EXPECT_EQ(w.cmbReAgendar->itemText(0), "   1 dia");
     w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     EXPECT_EQ(sound.playing(), "CUCO");
+    // Dragged by its background, as it has no title bar.
+    const QPoint start = w.pos();
+    QTest::mousePress(&w, Qt::LeftButton, {}, QPoint(200, 190));
+    QTest::mouseMove(&w, QPoint(240, 210));
+    QTest::mouseRelease(&w, Qt::LeftButton, {}, QPoint(240, 210));
+    EXPECT_EQ(w.pos(), start + QPoint(40, 20));
     QTest::keyClicks(w.TxtCompromisso, " editado");
     w.cmdExecutar->click();
     EXPECT_FALSE(w.isVisible());

@@ -60,36 +60,6 @@ TEST(RescheduleChoices, CalendarStepsKeepTheDayOrTakeTheMonthsLast) {
     EXPECT_EQ(nextYear(QDate(2028, 2, 29)), QDate(2029, 2, 28));
 }
 
-TEST(ReminderContent, BirthdayAndAppointmentFillTheWindowDifferently) {
-    DueItem birthday{DueItem::Kind::Birthday, 7, QDate(2026, 3, 5), {}, {}, "Aniversário Rosa"};
-    const ReminderContent b = reminderContent(birthday);
-    EXPECT_TRUE(b.birthday);
-    EXPECT_EQ(b.day, "05/03/2026");
-    EXPECT_EQ(b.description, "  Aniversário Rosa");
-    EXPECT_FALSE(b.descriptionEditable);
-    EXPECT_EQ(b.deleteCaption, "&Excluir Aniversário");
-    EXPECT_EQ(b.completeCaption, "Avisar &Próximo Ano");
-    EXPECT_TRUE(b.choices.isEmpty());
-
-    DueItem span{
-        DueItem::Kind::Appointment, 8, QDate(2026, 5, 10), QTime(9, 0), QTime(11, 0), "Dentista"};
-    const ReminderContent a = reminderContent(span);
-    EXPECT_FALSE(a.birthday);
-    EXPECT_EQ(a.start, "09:00");
-    EXPECT_EQ(a.end, "11:00");
-    EXPECT_EQ(a.description, "Dentista");
-    EXPECT_TRUE(a.descriptionEditable);
-    EXPECT_EQ(a.deleteCaption, "&Excluir Compromisso");
-    EXPECT_EQ(a.completeCaption, "&Compromisso Executado");
-    EXPECT_EQ(a.choices.first(), "   1 dia");
-
-    span.end = QTime();
-    const ReminderContent open = reminderContent(span);
-    EXPECT_EQ(open.end, "");
-    EXPECT_EQ(open.choices.size(), 21);
-    EXPECT_EQ(open.choices.first(), "   5 minutos");
-}
-
 TEST(ReminderContent, CaptionNamesTheMonthInTheUsersLanguage) {
     EXPECT_EQ(reminderCaption(dt(2026, 3, 15, 14, 7)), "15 março 2026 - 14:07");
     EXPECT_EQ(reminderCaption(dt(2026, 1, 5, 9, 3)), "05 janeiro 2026 - 09:03");
