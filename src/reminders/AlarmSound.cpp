@@ -1,13 +1,20 @@
 #include "reminders/AlarmSound.h"
 
-namespace orv::reminders {
+#include <QStringList>
 
-QString alarmSoundName(const QString& soundSetting) {
-    const QString name = soundSetting.trimmed();
-    if (name.isEmpty() || name.compare(QStringLiteral("Nenhum"), Qt::CaseInsensitive) == 0) {
-        return {};
-    }
-    return name.toUpper();
+namespace orv {
+
+QString alarmResource(const QString& choice) {
+    static const QStringList known{QStringLiteral("CAMPAINHA"), QStringLiteral("CUCO"),
+                                   QStringLiteral("NAVE"),      QStringLiteral("SIRENE"),
+                                   QStringLiteral("TELEFONE"),  QStringLiteral("TIRO"),
+                                   QStringLiteral("AHA")};
+    const QString name = choice.trimmed().toUpper();
+    return known.contains(name) ? name : QString();
 }
 
-} // namespace orv::reminders
+QString alarmResourcePath(const QString& resourceName) {
+    return QStringLiteral(":/sounds/%1.wav").arg(resourceName);
+}
+
+} // namespace orv

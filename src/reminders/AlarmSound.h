@@ -2,10 +2,13 @@
 
 #include <QString>
 
-namespace orv::reminders {
+namespace orv {
 
-// The sound a user's alarm setting asks for: the settings text in capitals
-// ("Sirene" -> "SIRENE"), or empty for "Nenhum" (no sound) and an empty setting.
-QString alarmSoundName(const QString& soundSetting);
+// The resource of an alarm chosen in the settings list: the entry in capital
+// letters ("Cuco" -> "CUCO"); empty for "Nenhum" and for a name without sound.
+QString alarmResource(const QString& choice);
 
-} // namespace orv::reminders
+// Where the recording of a resource name lives in the program.
+QString alarmResourcePath(const QString& resourceName);
+
+} // namespace orv

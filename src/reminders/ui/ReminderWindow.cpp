@@ -172,7 +172,7 @@ void ReminderWindow::showEvent(QShowEvent* event) {
     if (!firstShown_) {
         firstShown_ = true;
         bringToFront(this);
-        const QString sound = reminders::alarmSoundName(ctx_.settings.soundName);
+        const QString sound = alarmResource(ctx_.settings.soundName);
         if (!sound.isEmpty()) {
             sound_.play(sound);
         }

@@ -1,5 +1,7 @@
 #include "reminders/ui/SoundPlayer.h"
 
+#include "reminders/AlarmSound.h"
+
 #include <QAudioDevice>
 #include <QFile>
 #include <QMediaDevices>
@@ -8,10 +10,6 @@
 
 namespace orv {
 namespace {
-
-QString resourcePath(const QString& name) {
-    return QStringLiteral(":/sounds/%1.wav").arg(name);
-}
 
 bool systemHasOutput() {
     return !QMediaDevices::audioOutputs().isEmpty();
@@ -26,14 +24,14 @@ SoundPlayer::~SoundPlayer() {
 }
 
 bool SoundPlayer::exists(const QString& name) {
-    return !name.isEmpty() && QFile::exists(resourcePath(name));
+    return !name.isEmpty() && QFile::exists(alarmResourcePath(name));
 }
 
 QSoundEffect* SoundPlayer::effect(const QString& name) {
     QSoundEffect*& e = effects_[name];
     if (e == nullptr) {
         e = new QSoundEffect(this);
-        e->setSource(QUrl(QStringLiteral("qrc") + resourcePath(name)));
+        e->setSource(QUrl(QStringLiteral("qrc") + alarmResourcePath(name)));
         connect(e, &QSoundEffect::playingChanged, this, [this, e] {
             if (!e->isPlaying() && current_ == e) {
                 current_ = nullptr;
