@@ -168,8 +168,7 @@ void Shell::createMainWindow() {
     connect(main_, &MainWindow::settingsSaved, this, [this](bool wasNewUser) {
         if (wasNewUser) {
             tray_->setLogOutVisible(true);
-            main_->tmrChecagem->setInterval(60000);
-            main_->tmrChecagem->start();
+            main_->startDueCheck();
         }
     });
     connect(main_, &MainWindow::helpRequested, this,
