@@ -1,7 +1,7 @@
 #include "backup/BackupCommands.h"
 #include "backup/BackupErrors.h"
 #include "backup/BackupFormat.h"
-#include "backup/ui/BackupWaitCursor.h"
+#include "backup/ui/BackupWiring.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
