@@ -32,7 +32,6 @@ struct Commands : ::testing::Test {
         hooks.showLogon = [this] {
             calls << (app.ctx.session.restoreFlag ? "logon(flag)" : "logon");
         };
-        hooks.loginRestored = [this] { calls << "login"; };
         return hooks;
     }
 
@@ -156,22 +155,6 @@ TEST_F(Commands, RestoreBringsTheOldDataBackAndReturnsToTheLogon) {
     EXPECT_EQ(app.count("Usuarios"), 1);
     EXPECT_EQ(programFiles(), QStringList({"dadosn.lst"}));
     EXPECT_TRUE(QFile::exists(onDrive("Orvalune.Bck")));
-
-    // The same from the logon window: one line, the login box, no timer.
-    app.addUser("CAIO");
-    calls.clear();
-    app.ctx.session.restoreFlag = false;
-    app.messages.answer(true);
-    EXPECT_TRUE(commands.restoreAtLogon());
-    expectMessage("  Restauração Realizada com Sucesso! ", msg::Okay, msg::NoIcon);
-    EXPECT_EQ(calls, QStringList({"wait", "endwait", "login"}));
-    EXPECT_TRUE(app.ctx.session.restoreFlag);
-    EXPECT_EQ(app.count("Usuarios"), 1);
-
-    app.messages.answer(false);
-    calls.clear();
-    EXPECT_FALSE(commands.restoreAtLogon());
-    EXPECT_TRUE(calls.isEmpty());
 }
 
 TEST_F(Commands, DamagedBackupsLeaveTheDataFileAlone) {
@@ -188,10 +171,9 @@ TEST_F(Commands, DamagedBackupsLeaveTheDataFileAlone) {
     } cases[] = {
         {badTrailer, err::BadTrailer},
         {image.left(10), err::BadTrailer},
-        {QByteArray(), err::InvalidFileFormat},
-        {image.left(n / 2) + lengthTrailer(data.size()), -3},
         {image.left(n) + lengthTrailer(data.size() + 100), err::LengthMismatch},
         {QByteArray(4000, 'z') + lengthTrailer(4000), 0},
+        {QByteArray(), err::InvalidFileFormat},
         {backupImage("not a data file at all"), err::InvalidFileFormat},
     };
     insertDisk();
