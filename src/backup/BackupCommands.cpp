@@ -135,9 +135,7 @@ bool BackupCommands::replaceDataFile() {
         if (lastError_ == err::None) {
             lastError_ = err::PathFileAccess; // a failure must never show as code 0
         }
-        return false;
-    }
-    if (!opensAsDataFile(work)) {
+    } else if (!opensAsDataFile(work)) {
         lastError_ = err::InvalidFileFormat;
     } else {
         // A journal left beside the old file by an interrupted write would be

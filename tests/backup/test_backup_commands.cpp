@@ -177,6 +177,10 @@ TEST_F(Commands, DamagedBackupsLeaveTheDataFileAlone) {
         {backupImage("not a data file at all"), err::InvalidFileFormat},
     };
     insertDisk();
+    QFile stale(
+        QDir(app.ctx.paths.programFolder).filePath("Orvalune.Bck")); // an interrupted restore
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
     for (const auto& c : cases) {
         putOnDrive("Orvalune.Bck", c.bytes);
         calls.clear();

@@ -4,6 +4,7 @@
 #include "mainwindow/ui/WaitCursor.h"
 #include "session/ui/LogonWindow.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
@@ -14,7 +15,12 @@ namespace orv::backup {
 
 void useWaitCursor(BackupHooks& hooks) {
     auto cursor = std::make_shared<std::optional<WaitCursor>>();
-    hooks.beginWait = [cursor] { cursor->emplace(); };
+    hooks.beginWait = [cursor] {
+        cursor->emplace();
+        // Lets the pointer change show before the work blocks the window; no
+        // click or key gets in meanwhile.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
     hooks.endWait = [cursor] { cursor->reset(); };
 }
 
