@@ -33,6 +33,7 @@ public:
     explicit BackupCommands(AppContext& ctx, BackupHooks hooks = {});
 
     void setHooks(BackupHooks hooks) { hooks_ = std::move(hooks); }
+    BackupHooks& hooks() { return hooks_; }
 
     // cmdBackup: the data file into the backup file on the backup drive.
     void backup();
