@@ -71,10 +71,6 @@ void MainWindow::buildControls() {
     picMainSkin->setStyleSheet(QStringLiteral("background-color: #f4efe6;"));
     dragWindowBy(picMainSkin);
 
-    auto* title = label(this, QStringLiteral("lblTitulo"), QRect(24, 8, 300, 26), arial(14, true));
-    title->setText(QStringLiteral("Orvalune"));
-    title->setAttribute(Qt::WA_TransparentForMouseEvents);
-
     picFocus = new QWidget(this);
     picFocus->setObjectName(QStringLiteral("picFocus"));
     picFocus->setGeometry(0, 0, 0, 0);
@@ -196,7 +192,7 @@ void MainWindow::buildControls() {
     tmrChecagem->setObjectName(QStringLiteral("tmrChecagem"));
     tmrRelogio = new QTimer(this);
     tmrRelogio->setObjectName(QStringLiteral("tmrRelogio"));
-    tmrRelogio->setInterval(1000);
+    tmrRelogio->setInterval(60000); // the hands move once a minute
     connect(tmrRelogio, &QTimer::timeout, this, [this] {
         picRelogio->tick();
         lblHora->setText(ctx_.clock.now().time().toString(QStringLiteral("HH:mm")));
