@@ -7,8 +7,10 @@ BoundQuery contactQuery(qint64 user, bool showShared, const ContactFilter& filte
     q.sql = QStringLiteral("Select *,'' as NomeUsuario from Enderecos Where Usuario = ? ") +
             filter.condition();
     q.params << user << filter.params();
+    // The halves never share a row (one owner each), so they are joined without
+    // the duplicate check a plain union would sort the whole book for.
     if (showShared) {
-        q.sql += QStringLiteral(" Union Select *,(Select Login from Usuarios Where Codigo = "
+        q.sql += QStringLiteral(" Union All Select *,(Select Login from Usuarios Where Codigo = "
                                 "Usuario) as NomeUsuario from Enderecos Where Usuario <> ? and "
                                 "Compartilhado = 'S' ") +
                  filter.condition();
