@@ -1,7 +1,6 @@
 #include "ContactTestData.h"
 
 #include "contacts/ContactQuery.h"
-#include "contacts/ContactsState.h"
 #include "db/DbError.h"
 
 using namespace orv;
@@ -222,27 +221,18 @@ TEST_F(ContactList, SearchCombinesTrimmedBoxesAndBindsWhatWasTyped) {
     EXPECT_EQ(app.count("Enderecos"), 5);
 }
 
-TEST_F(ContactList, PanelStateOutlivesPanelsAndEndsWithTheSession) {
+TEST_F(ContactList, ThePrintedBookRunsTheSameQueryAsTheList) {
     save(ana, "Alberto");
     save(ana, "Bruno");
-    ContactsState state(app.ctx.resets);
-    EXPECT_TRUE(state.filter.isEmpty());
-    state.filter = ContactFilter::letter(1);
-    state.highlightedLetter = 1;
-    state.selectedKey = 7;
-    state.selectedBirthdayKey = 9;
-    // The printed address book runs the same query with the panel's filter.
-    const RowSet report =
-        runContactQuery(app.ctx.db, ana, app.ctx.settings.showShared, state.filter);
-    EXPECT_EQ(report.recordCount(), 1);
-    EXPECT_EQ(report.text("Nome"), "Alberto");
-    EXPECT_EQ(names(state.filter), QStringList({"Alberto"}));
-
-    app.ctx.resets.runAll();
-    EXPECT_TRUE(state.filter.isEmpty());
-    EXPECT_EQ(state.highlightedLetter, 0);
-    EXPECT_EQ(state.selectedKey, 0);
-    EXPECT_EQ(state.selectedBirthdayKey, 0);
+    save(beto, "Bia", true);
+    const ContactFilter filter = ContactFilter::letter(2);
+    RowSet report = runContactQuery(app.ctx.db, ana, app.ctx.settings.showShared, filter);
+    ASSERT_EQ(report.recordCount(), 2);
+    EXPECT_EQ(report.text("Nome"), "Bia");
+    EXPECT_EQ(report.text("NomeUsuario"), "BETO");
+    report.moveNext();
+    EXPECT_EQ(report.text("Nome"), "Bruno");
+    EXPECT_EQ(report.text("NomeUsuario"), "");
 }
 
 } // namespace
