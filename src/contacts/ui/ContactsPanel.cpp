@@ -8,11 +8,13 @@
 #include "contacts/ui/ContactSearchFrame.h"
 #include "contacts/ui/LetterBar.h"
 #include "db/DbError.h"
+#include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/Grid.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "session/AppContext.h"
 
 #include <QDesktopServices>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -46,6 +48,9 @@ void ContactsPanel::buildControls() {
     grdEndereco->setObjectName(QStringLiteral("grdEndereco"));
     grdEndereco->setAccessibleName(QStringLiteral("Contatos"));
     grdEndereco->setGeometry(0, 28, 728, 246);
+    grdEndereco->setFont(arial(8));
+    grdEndereco->setWordWrap(false);
+    grdEndereco->verticalHeader()->setDefaultSectionSize(20);
     resetContactGrid(*grdEndereco);
 
     txtEnderecoSemRegistro = new QLineEdit(kNoRecord, this);
