@@ -21,6 +21,8 @@ struct Contact {
     QString notes;
     bool shared = false;    // Compartilhado "S"
     qint64 birthdayKey = 0; // ChaveAniversario: the birthday appointment, 0 for none
+
+    bool operator==(const Contact&) const = default;
 };
 
 } // namespace orv::contacts

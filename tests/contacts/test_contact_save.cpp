@@ -119,18 +119,7 @@ TEST_F(ContactSave, ApostrophesGoEverywhereAndComeBack) {
     const auto list = rows(ContactFilter::search({"'", "d'a", "'2", "o'n"}));
     ASSERT_EQ(list.size(), 1);
     Contact back = contactFromRow(list[0].record, list[0].nameCell, list[0].companyCell);
-    EXPECT_EQ(back.name, c.name);
-    EXPECT_EQ(back.company, c.company);
-    EXPECT_EQ(back.address, c.address);
-    EXPECT_EQ(back.city, c.city);
-    EXPECT_EQ(back.state, c.state);
-    EXPECT_EQ(back.postalCode, c.postalCode);
-    EXPECT_EQ(back.email, c.email);
-    EXPECT_EQ(back.homePhone, c.homePhone);
-    EXPECT_EQ(back.mobilePhone, c.mobilePhone);
-    EXPECT_EQ(back.businessPhone, c.businessPhone);
-    EXPECT_EQ(back.birthday, c.birthday);
-    EXPECT_EQ(back.notes, c.notes);
+    EXPECT_EQ(back, c);
 
     // Saved again as read back, it stays the same contact with the same appointment.
     back.name = "D'Ávila d'Ouro";
