@@ -287,36 +287,52 @@ TEST_F(ContactsPanelTest, AFailedSaveKeepsWhatWasTypedAndTheSessionEndForgetsThe
     EXPECT_EQ(letterButton(6)->palette().color(QPalette::Button), LetterBar::normalColour());
 }
 
-TEST(ContactsInTheMainWindow, TheAddressBookPanelOpensFromItsButton) {
+TEST(ContactsInTheMainWindow, ABirthdayContactFromNewToDeleted) {
     test::TestApp app;
     const qint64 ana = app.addUser("ANA");
     app.logOn(ana);
-    Contact c;
-    c.name = "Rui";
-    saveContact(app.ctx.db, ana, app.clock.today(), c);
-
     MainWindow window(app.ctx);
     window.show();
     window.pressPanel(QStringLiteral("Enderecos"));
     auto* panel = window.findChild<ContactsPanel*>(QStringLiteral("frmEndereco"));
     ASSERT_NE(panel, nullptr);
-    EXPECT_TRUE(panel->isVisible());
+    ASSERT_TRUE(panel->isVisible());
     EXPECT_TRUE(window.imgImpressora->isVisible());
+    ContactDetailFrame& detail = *panel->frmDadosEndereco;
     auto* grid = panel->findChild<Grid*>(QStringLiteral("grdEndereco"));
-    EXPECT_EQ(grid->rows(), 1);
-    panel->findChild<QPushButton*>(QStringLiteral("cmdEnderecoPesquisar"))->click();
+
+    panel->findChild<QPushButton*>(QStringLiteral("cmdEnderecoNovo"))->click();
+    EXPECT_FALSE(window.imgImpressora->isVisible());
+    QTest::keyClicks(detail.txtDadosEndNome, "rui");
+    QTest::keyClicks(detail.txtDadosEndAniversario, "1004");
+    detail.cmdEnderecoSalvar->click();
+    EXPECT_TRUE(window.imgImpressora->isVisible());
+    RowSet a = app.ctx.db.runQuery("Select * from Compromissos");
+    ASSERT_EQ(a.recordCount(), 1);
+    EXPECT_EQ(a.date("Data"), QDate(2026, 4, 10));
+    EXPECT_EQ(a.text("Compromisso"), "Aniversário Rui");
+    EXPECT_EQ(a.text("Status"), "2");
+
+    auto letters = panel->findChildren<QPushButton*>(QStringLiteral("cmdLetra"));
+    letters[18]->click(); // "R"
     ASSERT_EQ(grid->rows(), 2);
+    EXPECT_EQ(grid->text(1, 1), "    Rui");
+    EXPECT_EQ(grid->text(1, 4), "10/04");
     grid->clickRow(1);
     EXPECT_FALSE(window.imgImpressora->isVisible());
 
     // Away and back: the open contact is still there, the print button still hidden.
     window.pressPanel(QStringLiteral("Inicial"));
     window.pressPanel(QStringLiteral("Enderecos"));
-    EXPECT_TRUE(panel->frmDadosEndereco->isVisible());
+    EXPECT_TRUE(detail.isVisible());
     EXPECT_FALSE(window.imgImpressora->isVisible());
-    panel->frmDadosEndereco->cmdEnderecoVoltar->click();
+
+    app.messages.answer(true);
+    detail.cmdEnderecoExcluir->click();
+    EXPECT_EQ(app.count("Enderecos"), 0);
+    EXPECT_EQ(app.count("Compromissos"), 0);
+    EXPECT_FALSE(detail.isVisible());
     EXPECT_TRUE(window.imgImpressora->isVisible());
-    EXPECT_TRUE(window.picFocus->hasFocus() || !window.isActiveWindow());
 }
 
 } // namespace
