@@ -46,6 +46,7 @@ ContactDetailFrame::ContactDetailFrame(QWidget* parent) : QFrame(parent) {
     cmdEmailContato->setToolTip(QStringLiteral("Enviar Email"));
     cmdEmailContato->setAccessibleName(QStringLiteral("Enviar Email"));
     cmdEmailContato->setAutoDefault(false);
+    cmdEmailContato->setFixedWidth(32);
     if (const QPixmap pic = picture(QStringLiteral("cmdEmailContato")); !pic.isNull()) {
         cmdEmailContato->setIcon(pic);
     } else {
