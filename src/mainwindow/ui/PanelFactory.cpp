@@ -1,5 +1,6 @@
 #include "mainwindow/ui/PanelFactory.h"
 
+#include "contacts/ui/ContactsPanel.h"
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/SettingsPlaceholder.h"
 #include "mainwindow/ui/StartPanel.h"
@@ -13,6 +14,9 @@ Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
     }
     if (name == panel::Inicial) {
         return new StartPanel(parent);
+    }
+    if (name == panel::Enderecos) {
+        return new contacts::ContactsPanel(ctx, parent);
     }
     static const QHash<QString, QString> titles{
         {panel::Compromissos, QStringLiteral("Compromissos")},
