@@ -1,5 +1,6 @@
 #include "session/ui/Shell.h"
 
+#include "backup/ui/BackupWiring.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "mainwindow/ui/WaitWindow.h"
@@ -32,7 +33,7 @@ QWidget* visibleWindow(const QString& objectName) {
 
 Shell::Shell(AppContext& ctx, bool withTray, QObject* parent)
     : QObject(parent), ctx_(ctx), withTray_(withTray), logon_(new LogonWindow),
-      tray_(new TrayIcon(this)) {
+      tray_(new TrayIcon(this)), backup_(ctx) {
     connect(logon_, &LogonWindow::logonRequested, this, &Shell::onLogon);
     connect(logon_, &LogonWindow::newUserRequested, this, &Shell::onNewUser);
     connect(logon_, &LogonWindow::closeRequested, this, &Shell::closeLogonWindow);
@@ -40,6 +41,18 @@ Shell::Shell(AppContext& ctx, bool withTray, QObject* parent)
     connect(tray_, &TrayIcon::logOutWanted, this, &Shell::trayLogOut);
     connect(tray_, &TrayIcon::quitWanted, this, &Shell::quit);
     tray_->setLogOutVisible(false);
+    wireBackup();
+}
+
+void Shell::wireBackup() {
+    backup::BackupHooks& hooks = backup_.hooks();
+    backup::useWaitCursor(hooks);
+    backup::useLogonWindow(hooks, *logon_);
+    hooks.endSession = [this] { leaveSession(); };
+    hooks.showLogon = [this] {
+        logon_->show();
+        restartAfterRestore();
+    };
 }
 
 Shell::~Shell() {
@@ -175,10 +188,8 @@ void Shell::createMainWindow() {
             [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(ctx_.paths.helpFile())); });
     connect(main_, &MainWindow::calculatorRequested, this,
             [this] { notAvailableYet(QStringLiteral("A calculadora")); });
-    connect(main_, &MainWindow::backupRequested, this,
-            [this] { notAvailableYet(QStringLiteral("A cópia de segurança")); });
-    connect(main_, &MainWindow::restoreRequested, this,
-            [this] { notAvailableYet(QStringLiteral("A recuperação da cópia de segurança")); });
+    backup::useDueCheckTimer(backup_.hooks(), *main_);
+    backup::connectMainWindow(*main_, backup_);
 }
 
 void Shell::notAvailableYet(const QString& what) {
@@ -188,7 +199,9 @@ void Shell::notAvailableYet(const QString& what) {
 }
 
 void Shell::restoreFromLogon() {
-    notAvailableYet(QStringLiteral("A recuperação da cópia de segurança"));
+    if (backup_.restoreAtLogon()) {
+        logon_->setUsersExist(!noUsers(ctx_.db));
+    }
 }
 
 void Shell::hideMainWindow() {
@@ -200,11 +213,15 @@ void Shell::hideMainWindow() {
     }
 }
 
-void Shell::returnToLogon() {
+void Shell::leaveSession() {
     hideMainWindow();
     logon_->setUsersExist(endSession(ctx_));
     logon_->txtPass->clear();
     tray_->setLogOutVisible(false);
+}
+
+void Shell::returnToLogon() {
+    leaveSession();
     logon_->show();
     bringToFront(logon_);
 }
