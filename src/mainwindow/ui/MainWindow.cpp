@@ -8,6 +8,7 @@
 #include "mainwindow/ui/WaitCursor.h"
 #include "mainwindow/ui/WindowServices.h"
 #include "session/AppContext.h"
+#include "session/SettingsForm.h"
 #include "session/Users.h"
 
 #include <QApplication>
@@ -100,6 +101,8 @@ void MainWindow::buildControls() {
             });
             connect(settings, &SettingsPanel::saved, this, [this](bool wasNewUser) {
                 showIdentity();
+                cmdLogout->setToolTip(
+                    QStringLiteral("Encerrar Sessão do Usuário [%1]").arg(ctx_.session.login));
                 leaveSettings();
                 Q_EMIT settingsSaved(wasNewUser);
             });
@@ -288,6 +291,11 @@ void MainWindow::loadSequence() {
 
     if (ctx_.session.newUserMode) {
         tmrChecagem->stop();
+        const IdentityTexts identity = newUserIdentity();
+        lblIdentNome->setText(identity.name);
+        lblIdentTelefone->setText(identity.homePhone);
+        lblIdentCelular->setText(identity.mobilePhone);
+        lblIdentEmail->setText(identity.email);
         settings_->fillForNewUser();
         showPanel(panel::Configuracao);
         return;

@@ -1,14 +1,14 @@
 #include "mainwindow/ui/PanelFactory.h"
 
 #include "mainwindow/Panels.h"
-#include "mainwindow/ui/SettingsPlaceholder.h"
+#include "mainwindow/ui/SettingsPage.h"
 
 namespace orv {
 
 Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
     const PanelInfo* info = findPanel(name);
     if (name == panel::Configuracao) {
-        return new SettingsPlaceholder(ctx, parent);
+        return new SettingsPage(ctx, parent);
     }
     static const QHash<QString, QString> titles{
         {panel::Inicial, QStringLiteral("Bem-vindo ao Orvalune")},

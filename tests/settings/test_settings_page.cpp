@@ -1,0 +1,59 @@
+#include "SettingsFixture.h"
+
+#include "reminders/ui/AlarmPlayer.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+
+namespace orv::test {
+namespace {
+
+using SettingsPageKeys = SettingsFixture;
+
+TEST_F(SettingsPageKeys, BoxesFilterTheirKeysAndTheListOffersTheSounds) {
+    openFor(app.addUser(QStringLiteral("JOAO")));
+    const std::pair<const char*, const char*> typed[] = {{"txtAgendaInicio", "0830"},
+                                                         {"txtAgendaFim", "1x7a30"},
+                                                         {"txtAgendaIntervalo", "1a5'"},
+                                                         {"txtAgendaTempoChecagem", "-3b"},
+                                                         {"txtDadosCep", "01310-100"},
+                                                         {"txtDadosTelefone", "(11) 3333x"},
+                                                         {"txtDadosNascimento", "1a2/05/80"},
+                                                         {"txtDadosNome", "D'Avila"},
+                                                         {"txtSenhaNova", "a'b"}};
+    const char* expected[] = {"08:30",    "17:30",    "15",     "-3", "01310-10",
+                              "(11)3333", "12/05/80", "DAvila", "ab"};
+    std::size_t i = 0;
+    for (const auto& [name, keys] : typed) {
+        type(name, QString::fromLatin1(keys));
+        EXPECT_EQ(box(name)->text(), QString::fromLatin1(expected[i++])) << name;
+    }
+    EXPECT_EQ(box("txtSenhaNova")->echoMode(), QLineEdit::Password);
+
+    EXPECT_EQ(find<QGroupBox>("frmConfigAgenda")->title(), QStringLiteral("  Sua Agenda   "));
+    EXPECT_EQ(find<QGroupBox>("frmConfigSenha")->title(), QStringLiteral("  Sua Senha   "));
+    EXPECT_EQ(find<QGroupBox>("frmConfigDados")->title(),
+              QStringLiteral("  Seus Dados Pessoais   "));
+    auto* sounds = find<QComboBox>("cmbAgendaSom");
+    QStringList entries;
+    for (int row = 0; row < sounds->count(); ++row) {
+        entries << sounds->itemText(row);
+    }
+    EXPECT_EQ(entries,
+              (QStringList{"Nenhum", "Campainha", "Cuco", "Nave", "Sirene", "Telefone", "Tiro"}));
+
+    // Listening to "Nenhum" plays nothing; without an audio output nothing plays
+    // and nothing fails.
+    auto* page = find<SettingsPage>("frmConfig");
+    sounds->setCurrentIndex(0);
+    click("cmdAgendaOuvir");
+    EXPECT_TRUE(page->sound()->playing().isEmpty());
+    sounds->setCurrentText(QStringLiteral("Sirene"));
+    click("cmdAgendaOuvir");
+    click("cmdAgendaCancelar");
+    EXPECT_TRUE(page->sound()->playing().isEmpty());
+    EXPECT_TRUE(app.messages.texts().isEmpty());
+}
+
+} // namespace
+} // namespace orv::test
