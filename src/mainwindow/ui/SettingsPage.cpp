@@ -81,6 +81,7 @@ SettingsPage::SettingsPage(AppContext& ctx, QWidget* parent)
     auto* left = new QVBoxLayout;
     left->addWidget(frmConfigAgenda);
     left->addWidget(frmConfigSenha);
+    left->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdAgendaGravar);
@@ -109,18 +110,24 @@ void SettingsPage::buildScheduleGroup() {
     txtAgendaFim = box(g, "txtAgendaFim", KeyMode::Time, 5, end);
     auto* step = caption(g, QStringLiteral("Intervalo :"));
     txtAgendaIntervalo = box(g, "txtAgendaIntervalo", KeyMode::Numeric, 5, step);
+    for (QLineEdit* edit : {txtAgendaInicio, txtAgendaFim, txtAgendaIntervalo}) {
+        edit->setFixedWidth(48);
+    }
     auto* times = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{start, txtAgendaInicio, end, txtAgendaFim,
                                                       step, txtAgendaIntervalo}) {
         times->addWidget(w);
     }
     times->addWidget(caption(g, QStringLiteral("min")));
+    times->addStretch();
     grid->addLayout(times, 1, 0, 1, 6);
 
     optAgendaNiverInicio = new QRadioButton(QStringLiteral("Início"), g);
     optAgendaNiverInicio->setObjectName(QStringLiteral("optAgendaNiverInicio"));
     optAgendaNiverFim = new QRadioButton(QStringLiteral("Fim"), g);
     optAgendaNiverFim->setObjectName(QStringLiteral("optAgendaNiverFim"));
+    optAgendaNiverInicio->setFont(arial(9));
+    optAgendaNiverFim->setFont(arial(9));
     auto* birthdays = new QHBoxLayout;
     birthdays->addWidget(caption(g, QStringLiteral("Mostrar Aniversários no")));
     birthdays->addWidget(optAgendaNiverInicio);
@@ -131,6 +138,7 @@ void SettingsPage::buildScheduleGroup() {
 
     auto* check = caption(g, QStringLiteral("Checar seus compromissos a cada"));
     txtAgendaTempoChecagem = box(g, "txtAgendaTempoChecagem", KeyMode::Numeric, 5, check);
+    txtAgendaTempoChecagem->setFixedWidth(48);
     auto* checking = new QHBoxLayout;
     checking->addWidget(check);
     checking->addWidget(txtAgendaTempoChecagem);
