@@ -1,5 +1,6 @@
 #include "session/SettingsSave.h"
 
+#include "db/DbError.h"
 #include "session/OldDataImport.h"
 #include "session/Passwords.h"
 #include "session/Users.h"
@@ -103,20 +104,27 @@ void readBack(AppContext& ctx, qint64 userCode) {
 
 } // namespace
 
-bool saveSettings(AppContext& ctx, const SettingsForm& form, const CheckedSettings& values) {
+SaveOutcome saveSettings(AppContext& ctx, const SettingsForm& form, const CheckedSettings& values) {
+    SaveOutcome outcome;
     if (!ctx.session.newUserMode) {
         updateUser(ctx, form, values);
         readBack(ctx, ctx.session.userCode);
-        return false;
+        return outcome;
     }
     const qint64 code = insertUser(ctx, form, values);
     readBack(ctx, code);
-    if (ctx.session.importAnswer) {
-        importOldData(ctx);
-        ctx.session.importAnswer = false;
-    }
     ctx.session.newUserMode = false;
-    return true;
+    outcome.newUser = true;
+    if (ctx.session.importAnswer) {
+        ctx.session.importAnswer = false;
+        try {
+            importOldData(ctx);
+        } catch (const DbError&) {
+            // The user exists and is logged on; the old data stays for a later try.
+            outcome.importFailure = kImportFailed;
+        }
+    }
+    return outcome;
 }
 
 void deleteUser(AppContext& ctx) {

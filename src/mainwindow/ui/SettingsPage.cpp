@@ -5,6 +5,7 @@
 #include "reminders/AlarmSound.h"
 #include "reminders/ui/AlarmPlayer.h"
 #include "session/AppContext.h"
+#include "session/OldDataImport.h"
 #include "session/SettingsCheck.h"
 #include "session/SettingsSave.h"
 #include "session/ui/KeyMode.h"
@@ -281,7 +282,8 @@ void SettingsPage::fillFromSession() {
 void SettingsPage::fillForNewUser() {
     cmdAgendaGravar->setEnabled(true);
     cmdExcluirUsuario->hide();
-    showForm(newUserForm());
+    const auto imported = importOldSettings(ctx_);
+    showForm(imported ? *imported : newUserForm());
 }
 
 void SettingsPage::afterShow() {
@@ -322,13 +324,16 @@ void SettingsPage::save() {
         focusField(check.problem->focus);
         return;
     }
-    bool wasNewUser = false;
+    SaveOutcome outcome;
     {
         WaitCursor wait;
-        wasNewUser = saveSettings(ctx_, f, check.values);
+        outcome = saveSettings(ctx_, f, check.values);
+    }
+    if (!outcome.importFailure.isEmpty()) {
+        ctx_.messages.okay(outcome.importFailure, msg::Serious);
     }
     ctx_.messages.okay(kSettingsSaved, msg::NoIcon);
-    Q_EMIT saved(wasNewUser);
+    Q_EMIT saved(outcome.newUser);
 }
 
 void SettingsPage::cancel() {
