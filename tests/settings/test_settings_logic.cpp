@@ -1,4 +1,3 @@
-#include "reminders/AlarmSound.h"
 #include "session/SettingsCheck.h"
 
 #include <gtest/gtest.h>
@@ -88,15 +87,6 @@ TEST(SettingsChecks, ImportedPasswordMustBeConfirmedWhileANewOneIsOptional) {
     f.confirmPassword = QStringLiteral("Nova");
     EXPECT_EQ(checkSettings(f, s).problem->message,
               QStringLiteral("Nova Senha e Confirmação Diferentes !"));
-}
-
-TEST(AlarmSounds, ListEntriesNameTheirRecordings) {
-    EXPECT_EQ(soundChoices().size(), 7);
-    EXPECT_EQ(soundChoices().first(), QStringLiteral("Nenhum"));
-    EXPECT_EQ(alarmResource(QStringLiteral("Nenhum")), QString());
-    for (const QString& choice : soundChoices().mid(1)) {
-        EXPECT_EQ(alarmResource(choice), choice.toUpper());
-    }
 }
 
 } // namespace

@@ -2,10 +2,14 @@
 
 #include "session/Logon.h"
 #include "session/Passwords.h"
+#include "session/ui/LogonWindow.h"
+#include "session/ui/Shell.h"
+#include "session/ui/TrayIcon.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace orv::test {
 namespace {
@@ -154,18 +158,41 @@ TEST_F(NewAndDeletedUsers, DeletingUserNeedsHisPasswordAndConfirmationAndKeepsOt
     EXPECT_EQ(owned(app, stays), 8);
 }
 
-TEST_F(NewAndDeletedUsers, UserWithoutPasswordIsDeletedAfterConfirmationOnly) {
-    const qint64 only = app.addUser(QStringLiteral("HELO"));
-    fillRows(app.ctx.db, only);
-    openFor(only);
-    QSignalSpy deleted(window.get(), &MainWindow::userDeleted);
-    EXPECT_FALSE(box("txtSenhaAtual")->isEnabled());
+// The whole life of a user through the real windows: created from the logon
+// window, logged on with the due check running, deleted, and back at a logon
+// window that only offers a new user.
+TEST(UserThroughTheShell, CreatedFromLogonThenDeletedLeavesOnlyNewUser) {
+    TestApp app;
+    Shell shell(app.ctx, false);
+    shell.start(false);
+    LogonWindow* logon = shell.logonWindow();
+    QTest::keyClicks(logon->txtLogin, QStringLiteral("helo"));
+    logon->cmdNovoUsuario->click();
+    MainWindow* main = shell.mainWindow();
+    ASSERT_NE(main, nullptr);
+    const auto box = [main](const char* name) {
+        return main->findChild<QLineEdit*>(QLatin1String(name));
+    };
+    QTest::keyClicks(box("txtDadosNome"), QStringLiteral("Heloisa"));
+    QTest::keyClicks(box("txtDadosEmail"), QStringLiteral("helo@exemplo.com"));
+    main->findChild<QPushButton*>(QStringLiteral("cmdAgendaGravar"))->click();
+    EXPECT_EQ(app.messages.last(), kSettingsSaved);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(main->tmrChecagem->isActive()) << "the due check starts at once";
+    EXPECT_TRUE(shell.tray()->logOutVisible());
+    const qint64 code = app.ctx.session.userCode;
+    fillRows(app.ctx.db, code);
+
+    main->openSettings();
     app.messages.answer(true);
-    click("cmdExcluirUsuario");
-    EXPECT_EQ(deleted.count(), 1);
-    EXPECT_EQ(owned(app, only), 0);
-    EXPECT_EQ(app.count(QStringLiteral("Usuarios")), 0);
-    EXPECT_EQ(app.count(QStringLiteral("Sistema")), 1);
+    main->findChild<QPushButton*>(QStringLiteral("cmdExcluirUsuario"))->click();
+    EXPECT_EQ(owned(app, code), 0);
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_TRUE(logon->isVisible());
+    EXPECT_FALSE(app.ctx.session.loggedOn());
+    EXPECT_FALSE(logon->cmdLogar->isEnabled());
+    EXPECT_FALSE(logon->txtPass->isEnabled());
+    EXPECT_TRUE(logon->cmdNovoUsuario->isEnabled());
 }
 
 } // namespace
