@@ -22,6 +22,8 @@ class SettingsFixture : public ::testing::Test {
 protected:
     TestApp app;
     std::unique_ptr<MainWindow> window;
+    // The window the helpers look into: the test's own, or one a shell opened.
+    MainWindow* shown = nullptr;
 
     // Logs the user on and opens his settings page through the window.
     void openFor(qint64 userCode) {
@@ -41,10 +43,11 @@ protected:
         window = std::make_unique<MainWindow>(app.ctx);
         window->show();
         window->loadSequence();
+        shown = window.get();
     }
 
     template <typename T = QLineEdit> T* find(const char* name) const {
-        T* widget = window->findChild<T*>(QLatin1String(name));
+        T* widget = shown->findChild<T*>(QLatin1String(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
@@ -56,7 +59,7 @@ protected:
     }
     void click(const char* name) const { find<QPushButton>(name)->click(); }
     QString focused() const {
-        QWidget* focus = window->focusWidget();
+        QWidget* focus = shown->focusWidget();
         return focus ? focus->objectName() : QString();
     }
     QByteArray dataBytes() const { return fileBytes(app.ctx.db.dataPath()); }

@@ -5,6 +5,8 @@
 #include "session/OldDataImport.h"
 #include "session/Passwords.h"
 #include "session/Users.h"
+#include "session/ui/LogonWindow.h"
+#include "session/ui/Shell.h"
 
 #include <QFile>
 
@@ -99,7 +101,17 @@ TEST_F(OldDataImport, OldSettingsPrefillTheNewUserPage) {
 }
 
 TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
-    newUserAnswering(QStringLiteral("ANA"), true);
+    // From the logon window: the question is asked and answered yes.
+    Shell shell(app.ctx, false);
+    shell.start(false);
+    app.messages.clear();
+    QTest::keyClicks(shell.logonWindow()->txtLogin, QStringLiteral("ana"));
+    app.messages.answer(true);
+    shell.logonWindow()->cmdNovoUsuario->click();
+    EXPECT_EQ(app.messages.texts(), QStringList{kImportQuestion});
+    shown = shell.mainWindow();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(box("txtDadosNome")->text(), QStringLiteral("Ana D'Ávila"));
     click("cmdAgendaGravar");
     EXPECT_EQ(app.messages.last(), QStringLiteral("Senha Atual e Confirmação Diferentes !"));
     EXPECT_EQ(focused(), QStringLiteral("txtSenhaReNova"));
@@ -159,11 +171,15 @@ TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
     EXPECT_FALSE(app.ctx.session.newUserMode);
 
     // No later new user is asked, even in the same run.
-    app.ctx.session = Session{};
+    shell.mainWindow()->cmdLogout->click();
+    ASSERT_TRUE(shell.logonWindow()->isVisible());
     app.messages.clear();
-    offerImport(app.ctx);
+    shell.logonWindow()->txtLogin->clear();
+    QTest::keyClicks(shell.logonWindow()->txtLogin, QStringLiteral("bruno"));
+    shell.logonWindow()->cmdNovoUsuario->click();
     EXPECT_TRUE(app.messages.texts().isEmpty());
     EXPECT_FALSE(app.ctx.session.importAnswer);
+    EXPECT_TRUE(app.ctx.session.newUserMode);
 }
 
 TEST_F(OldDataImport, FailureHalfWayCopiesNothingAndKeepsTheOldFile) {
