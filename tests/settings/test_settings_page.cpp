@@ -1,6 +1,6 @@
 #include "SettingsFixture.h"
 
-#include "reminders/ui/AlarmPlayer.h"
+#include "reminders/ui/SoundPlayer.h"
 
 #include <QComboBox>
 
@@ -32,15 +32,28 @@ TEST_F(SettingsPageKeys, BoxesFilterTheirKeysAndTheListOffersTheSounds) {
     auto* sounds = find<QComboBox>("cmbAgendaSom");
     EXPECT_EQ(sounds->count(), 7);
 
-    // Listening to "Nenhum" plays nothing; without an audio output nothing plays
-    // and nothing fails.
+    // Listening: a second sound cuts the first, "Nenhum" only silences, and
+    // leaving the page stops the sound.
     auto* page = find<SettingsPage>("frmConfig");
+    page->sound()->setOutputCheck([] { return true; });
+    sounds->setCurrentText(QStringLiteral("Cuco"));
+    click("cmdAgendaOuvir");
+    EXPECT_EQ(page->sound()->playing(), QStringLiteral("CUCO"));
+    sounds->setCurrentText(QStringLiteral("Sirene"));
+    click("cmdAgendaOuvir");
+    EXPECT_EQ(page->sound()->playing(), QStringLiteral("SIRENE"));
     sounds->setCurrentIndex(0);
     click("cmdAgendaOuvir");
     EXPECT_TRUE(page->sound()->playing().isEmpty());
-    sounds->setCurrentText(QStringLiteral("Sirene"));
+    sounds->setCurrentText(QStringLiteral("Tiro"));
     click("cmdAgendaOuvir");
     click("cmdAgendaCancelar");
+    EXPECT_TRUE(page->sound()->playing().isEmpty());
+
+    // Without an audio output nothing plays and nothing is reported.
+    window->openSettings();
+    page->sound()->setOutputCheck([] { return false; });
+    click("cmdAgendaOuvir");
     EXPECT_TRUE(page->sound()->playing().isEmpty());
     EXPECT_TRUE(app.messages.texts().isEmpty());
 }

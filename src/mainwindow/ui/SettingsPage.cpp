@@ -3,7 +3,7 @@
 #include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "reminders/AlarmSound.h"
-#include "reminders/ui/AlarmPlayer.h"
+#include "reminders/ui/SoundPlayer.h"
 #include "session/AppContext.h"
 #include "session/OldDataImport.h"
 #include "session/SettingsCheck.h"
@@ -73,7 +73,7 @@ QLineEdit* formRow(QGridLayout* grid, int row, const QString& text, const char* 
 } // namespace
 
 SettingsPage::SettingsPage(AppContext& ctx, QWidget* parent)
-    : SettingsPanel(QStringLiteral("frmConfig"), parent), ctx_(ctx), sound_(new AlarmPlayer(this)) {
+    : SettingsPanel(QStringLiteral("frmConfig"), parent), ctx_(ctx), sound_(new SoundPlayer(this)) {
     buildScheduleGroup();
     buildPasswordGroup();
     buildPersonalGroup();

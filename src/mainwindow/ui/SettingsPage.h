@@ -12,7 +12,7 @@ class QRadioButton;
 
 namespace orv {
 
-class AlarmPlayer;
+class SoundPlayer;
 
 // frmConfig: the user's personal data, password and schedule settings; in
 // new-user mode the page that creates the user. It also deletes the user.
@@ -65,7 +65,7 @@ public:
     QPushButton* cmdAgendaCancelar = nullptr;
     QPushButton* cmdExcluirUsuario = nullptr;
 
-    AlarmPlayer* sound() const { return sound_; }
+    SoundPlayer* sound() const { return sound_; }
 
 private:
     void buildScheduleGroup();
@@ -75,7 +75,7 @@ private:
     void focusField(SettingsField field);
 
     AppContext& ctx_;
-    AlarmPlayer* sound_ = nullptr;
+    SoundPlayer* sound_ = nullptr;
 };
 
 } // namespace orv
