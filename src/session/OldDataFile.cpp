@@ -3,6 +3,7 @@
 #include "db/Db.h"
 #include "db/DbError.h"
 #include "session/Passwords.h"
+#include "session/SqlValues.h"
 
 #include <QFileInfo>
 
@@ -21,11 +22,7 @@ CREATE TABLE Config (Senha TEXT, Inicio TEXT, Fim TEXT, Pulo TEXT, Nome TEXT, Te
 
 // A scrambled text field; empty texts are NULL.
 QVariant scrambled(const QString& clear) {
-    return clear.isEmpty() ? QVariant() : QVariant(encodePassword(clear));
-}
-
-QVariant optionalText(const QString& text) {
-    return text.isEmpty() ? QVariant() : QVariant(text);
+    return nullIfEmpty(encodePassword(clear));
 }
 
 QVariant optionalDate(const QDate& day) {
@@ -56,7 +53,7 @@ void writeOldDataFile(const QString& path, const OldData& data) {
         file.execute(QStringLiteral("Insert into Compromisso (Data,Horario,Compromisso,Aviso,"
                                     "Executado,dt_niver) values (?,?,?,?,?,?)"),
                      {optionalDate(a.day), optionalTime(a.time), scrambled(a.text),
-                      optionalText(a.reminder), optionalText(a.done),
+                      nullIfEmpty(a.reminder), nullIfEmpty(a.done),
                       optionalDate(a.birthdayMarker)});
     }
     for (const OldContact& c : data.contacts) {

@@ -4,6 +4,7 @@
 #include "db/DbError.h"
 #include "session/Logon.h"
 #include "session/Passwords.h"
+#include "session/SqlValues.h"
 
 #include <QFile>
 
@@ -104,10 +105,6 @@ QDate nextBirthday(const QString& birthday, const QDate& today) {
     return {};
 }
 
-QVariant optional(const QString& text) {
-    return text.isEmpty() ? QVariant() : QVariant(text);
-}
-
 // The stored form of a contact name: trimmed, first letter in capitals.
 QString contactName(const QString& typed) {
     QString name = typed.trimmed();
@@ -132,9 +129,10 @@ void saveNewContact(const Db& db, qint64 user, const NewContact& c, const QDate&
         QStringLiteral("Insert into Enderecos(Usuario,Nome,Empresa,Endereco,Cidade,Estado,Cep,"
                        "Email,FoneRes,FoneCel,FoneCom,Observacao,Aniversario,Compartilhado,"
                        "ChaveAniversario) values (?,?,?,?,?,?,?,?,?,?,?,?,?,'N',?)"),
-        {user, name, optional(c.company), optional(c.address), optional(c.city), optional(c.state),
-         optional(c.postalCode), optional(c.email), optional(c.homePhone), optional(c.mobilePhone),
-         optional(c.businessPhone), optional(c.notes), optional(c.birthday), birthdayKey});
+        {user, name, nullIfEmpty(c.company), nullIfEmpty(c.address), nullIfEmpty(c.city),
+         nullIfEmpty(c.state), nullIfEmpty(c.postalCode), nullIfEmpty(c.email),
+         nullIfEmpty(c.homePhone), nullIfEmpty(c.mobilePhone), nullIfEmpty(c.businessPhone),
+         nullIfEmpty(c.notes), nullIfEmpty(c.birthday), birthdayKey});
 }
 
 } // namespace

@@ -3,16 +3,11 @@
 #include "db/DbError.h"
 #include "session/OldDataImport.h"
 #include "session/Passwords.h"
+#include "session/SqlValues.h"
 #include "session/Users.h"
 
 namespace orv {
 namespace {
-
-// An optional personal field: NULL when left blank.
-QVariant optional(const QString& box) {
-    const QString text = box.trimmed();
-    return text.isEmpty() ? QVariant() : QVariant(text);
-}
 
 // A phone is a single blank when left empty, never NULL.
 QString phone(const QString& box) {
@@ -22,9 +17,15 @@ QString phone(const QString& box) {
 
 // The personal columns in the order both statements name them.
 Params personalValues(const SettingsForm& f, const CheckedSettings& v) {
-    return {f.name.trimmed(),   optional(f.address),    optional(f.city),
-            optional(f.state),  optional(f.postalCode), f.email.trimmed(),
-            phone(f.homePhone), phone(f.mobilePhone),   v.birthday};
+    return {f.name.trimmed(),
+            nullIfEmpty(f.address.trimmed()),
+            nullIfEmpty(f.city.trimmed()),
+            nullIfEmpty(f.state.trimmed()),
+            nullIfEmpty(f.postalCode.trimmed()),
+            f.email.trimmed(),
+            phone(f.homePhone),
+            phone(f.mobilePhone),
+            v.birthday};
 }
 
 // The Configuracao columns in the order both statements name them.
