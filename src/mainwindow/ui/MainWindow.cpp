@@ -10,6 +10,7 @@
 #include "reminders/ui/ReminderController.h"
 #include "reminders/ui/ReminderWindow.h"
 #include "session/AppContext.h"
+#include "session/SettingsForm.h"
 #include "session/Users.h"
 
 #include <QApplication>
@@ -98,6 +99,8 @@ void MainWindow::buildControls() {
             });
             connect(settings, &SettingsPanel::saved, this, [this](bool wasNewUser) {
                 showIdentity();
+                cmdLogout->setToolTip(
+                    QStringLiteral("Encerrar Sessão do Usuário [%1]").arg(ctx_.session.login));
                 leaveSettings();
                 Q_EMIT settingsSaved(wasNewUser);
             });
@@ -295,6 +298,11 @@ void MainWindow::loadSequence() {
 
     if (ctx_.session.newUserMode) {
         tmrChecagem->stop();
+        const IdentityTexts identity = newUserIdentity();
+        lblIdentNome->setText(identity.name);
+        lblIdentTelefone->setText(identity.homePhone);
+        lblIdentCelular->setText(identity.mobilePhone);
+        lblIdentEmail->setText(identity.email);
         settings_->fillForNewUser();
         showPanel(panel::Configuracao);
         return;

@@ -2,7 +2,7 @@
 
 #include "contacts/ui/ContactsPanel.h"
 #include "mainwindow/Panels.h"
-#include "mainwindow/ui/SettingsPlaceholder.h"
+#include "mainwindow/ui/SettingsPage.h"
 #include "mainwindow/ui/StartPanel.h"
 
 namespace orv {
@@ -10,7 +10,7 @@ namespace orv {
 Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
     const PanelInfo* info = findPanel(name);
     if (name == panel::Configuracao) {
-        return new SettingsPlaceholder(ctx, parent);
+        return new SettingsPage(ctx, parent);
     }
     if (name == panel::Inicial) {
         return new StartPanel(parent);

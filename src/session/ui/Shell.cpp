@@ -6,6 +6,7 @@
 #include "mainwindow/ui/WaitWindow.h"
 #include "mainwindow/ui/WindowServices.h"
 #include "session/Logon.h"
+#include "session/OldDataImport.h"
 #include "session/SessionEnd.h"
 #include "session/Startup.h"
 #include "session/Users.h"
@@ -127,9 +128,7 @@ void Shell::onNewUser(const QString& login) {
     case NewUserResult::Accepted:
         break;
     }
-    ctx_.session.importAnswer =
-        canImport(ctx_) &&
-        ctx_.messages.confirm(QStringLiteral("Desejar Importar o Dados da Versão 1.0?"));
+    offerImport(ctx_);
     ctx_.session.login = login.trimmed();
     ctx_.session.newUserMode = true;
     openMainWindow(tray_->logOutVisible());
