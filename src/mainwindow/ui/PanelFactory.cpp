@@ -1,5 +1,6 @@
 #include "mainwindow/ui/PanelFactory.h"
 
+#include "appointments/ui/AppointmentsPanel.h"
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/SettingsPlaceholder.h"
 
@@ -9,6 +10,9 @@ Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
     const PanelInfo* info = findPanel(name);
     if (name == panel::Configuracao) {
         return new SettingsPlaceholder(ctx, parent);
+    }
+    if (name == panel::Compromissos) {
+        return new appointments::AppointmentsPanel(ctx, parent);
     }
     static const QHash<QString, QString> titles{
         {panel::Inicial, QStringLiteral("Bem-vindo ao Orvalune")},
