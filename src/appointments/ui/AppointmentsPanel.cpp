@@ -11,6 +11,7 @@
 #include "mainwindow/ui/WaitCursor.h"
 #include "session/AppContext.h"
 
+#include <QHeaderView>
 #include <QPointer>
 #include <QPushButton>
 
@@ -18,6 +19,7 @@ namespace orv::appointments {
 namespace {
 
 constexpr int kColumns = 4;
+constexpr int kRowHeight = 285; // twips
 
 QPushButton* arrow(QWidget* parent, const QString& name, const QString& pictureName,
                    const QString& tip, const QRect& geometry) {
@@ -71,15 +73,17 @@ void AppointmentsPanel::buildControls() {
 
     grdCompromissos = new Grid(kColumns, this);
     grdCompromissos->setObjectName(QStringLiteral("grdCompromissos"));
-    grdCompromissos->setFont(designFont(QStringLiteral("Book Antiqua"), 10));
-    // The widths of the four columns and the frame: the narrowed text column
-    // leaves the vertical scroll bar its room.
-    grdCompromissos->setGeometry(0, 28, px(400 + 800 + kDescriptionWide) + 4, 350);
+    grdCompromissos->setFont(designFont(QStringLiteral("Book Antiqua"), 9));
+    grdCompromissos->verticalHeader()->setDefaultSectionSize(px(kRowHeight));
+    // The four columns, the frame and room for the vertical scroll bar: the text
+    // column never needs a horizontal one.
+    grdCompromissos->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdCompromissos->setGeometry(0, 28, px(400 + 800 + kDescriptionWide) + 22, 350);
 
     frmDadosCompromisso = new AppointmentEditorFrame(ctx_, this);
-    frmDadosCompromisso->setGeometry(388, 0, 340, 378);
+    frmDadosCompromisso->setGeometry(398, 0, 330, 378);
     frmCalendar = new MonthCalendarFrame(ctx_, this);
-    frmCalendar->setGeometry(388, 0, 290, 340);
+    frmCalendar->setGeometry(398, 0, 290, 340);
 
     connect(imdDiaAntes, &QPushButton::clicked, this, [this] { showDay(currentDay_.addDays(-1)); });
     connect(lblDiaAnterior, &QPushButton::clicked, this,
