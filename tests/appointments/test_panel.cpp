@@ -165,6 +165,8 @@ TEST_F(Panel_, EditingRepeatingAndReadOnlyRows) {
     EXPECT_TRUE(find<QPushButton>("cmdCompromissoExcluir")->isVisible());
     EXPECT_FALSE(find<QLineEdit>("txtCompromissoInicio")->isEnabled());
     EXPECT_FALSE(find<QCheckBox>("chkAvisar")->isEnabled());
+    QTest::keyClick(find<QPushButton>("cmdCompromissoVoltar"), Qt::Key_Escape);
+    EXPECT_FALSE(editor->isVisible());
 
     clickRow(rowOf("12:00", "Do Beto"));
     EXPECT_EQ(find<QLabel>("lblExecutado")->text(), "COMPARTILHADO");

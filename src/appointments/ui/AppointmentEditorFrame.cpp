@@ -11,6 +11,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -227,6 +228,19 @@ void AppointmentEditorFrame::close() {
     hide();
     Q_EMIT closed();
     Q_EMIT restoreFocusWanted();
+}
+
+void AppointmentEditorFrame::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        if (calCompromisso->isVisible()) {
+            calCompromisso->hide();
+            cmdExibirCalendarioPequeno->setFocus(Qt::OtherFocusReason);
+        } else {
+            close();
+        }
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void AppointmentEditorFrame::showSmallCalendar() {

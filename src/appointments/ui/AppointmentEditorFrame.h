@@ -55,6 +55,10 @@ Q_SIGNALS:
     void printButtonWanted(bool visible);
     void restoreFocusWanted();
 
+protected:
+    // Escape leaves the editor as "Voltar" does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildControls();
     void setEditable(bool editable);
