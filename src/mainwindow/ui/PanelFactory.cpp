@@ -3,6 +3,7 @@
 #include "appointments/ui/AppointmentsPanel.h"
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/SettingsPlaceholder.h"
+#include "mainwindow/ui/StartPanel.h"
 
 namespace orv {
 
@@ -11,11 +12,13 @@ Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
     if (name == panel::Configuracao) {
         return new SettingsPlaceholder(ctx, parent);
     }
+    if (name == panel::Inicial) {
+        return new StartPanel(parent);
+    }
     if (name == panel::Compromissos) {
         return new appointments::AppointmentsPanel(ctx, parent);
     }
     static const QHash<QString, QString> titles{
-        {panel::Inicial, QStringLiteral("Bem-vindo ao Orvalune")},
         {panel::Compromissos, QStringLiteral("Compromissos")},
         {panel::Enderecos, QStringLiteral("Endereços")},
         {panel::Financas, QStringLiteral("Finanças")},
