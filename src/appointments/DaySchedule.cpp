@@ -21,39 +21,39 @@ const QString kBlank = QStringLiteral(" ");
 constexpr int kLastMinute = 23 * 60 + 59;
 constexpr int kRowsBeforeNarrowing = 19;
 
-enum class DayPart { Timed, AllDay };
+enum class DayPart { Timed, Whole };
 
-// The day's rows of one kind: the user's own, then, when the user sees them, the
-// rows other users shared (for timed rows only those not done, with the owner's
-// login). The two halves never hold the same row, as their owners differ.
+// The day's rows, the timed ones only or the whole day: the user's own, then,
+// when the user sees them, the rows other users shared, with the owner's login
+// (timed rows of others only when not done). The two halves never hold the same
+// row, as their owners differ. All-day rows (no Hora) come first, by key, then
+// the timed rows by time.
 RowSet queryDayRows(const Db& db, const ScheduleSettings& s, const QDate& day, DayPart part) {
     const bool timed = part == DayPart::Timed;
-    const QString hora =
-        timed ? QStringLiteral(" and Hora Is Not Null") : QStringLiteral(" and Hora Is Null");
+    const QString hora = timed ? QStringLiteral(" and Hora Is Not Null") : QString();
     QString sql = QStringLiteral("Select ") + kTimedColumns +
                   QStringLiteral(",'' as NomeUsuario from Compromissos Where Usuario = ? and "
                                  "Data = ?") +
                   hora;
     Params params{s.user, day};
     if (s.showShared) {
-        const QString owner =
-            timed ? QStringLiteral("(Select Login from Usuarios Where Usuarios.Codigo = "
-                                   "Compromissos.Usuario)")
-                  : QStringLiteral("''");
-        sql += QStringLiteral(" Union All Select ") + kTimedColumns + QLatin1Char(',') + owner +
-               QStringLiteral(" as NomeUsuario from Compromissos Where Usuario <> ? and Data = ? "
-                              "and Compartilhado = ?") +
-               hora;
-        params << s.user << day << kSharedFlag;
-        if (timed) {
-            sql += QStringLiteral(" and Status <> ?");
-            params << kDone;
-        }
+        sql += QStringLiteral(" Union All Select ") + kTimedColumns +
+               QStringLiteral(",(Select Login from Usuarios Where Usuarios.Codigo = "
+                              "Compromissos.Usuario) as NomeUsuario from Compromissos Where "
+                              "Usuario <> ? and Data = ? and Compartilhado = ?") +
+               hora +
+               (timed ? QStringLiteral(" and Status <> ?")
+                      : QStringLiteral(" and (Hora Is Null or Status <> ?)"));
+        params << s.user << day << kSharedFlag << kDone;
     }
     // Every row has the same Data, so Hora (then Chave for rows at the same time)
-    // gives the order of "Data, Hora".
-    sql += timed ? QStringLiteral(" Order By Hora,Chave") : QStringLiteral(" Order By Chave");
+    // gives the order of "Data, Hora"; a NULL Hora sorts first.
+    sql += QStringLiteral(" Order By Hora,Chave");
     return db.runQuery(sql, params);
+}
+
+bool allDay(const RowSet& rs) {
+    return rs.field(Hora).isNull();
 }
 
 QString statusPicture(const QString& parent, const QString& status, bool othersShared) {
@@ -134,8 +134,8 @@ private:
     DaySchedule schedule_;
 };
 
-void addAllDayRows(GridRows& grid, const Db& db, const ScheduleSettings& s, const QDate& day) {
-    for (RowSet rs = queryDayRows(db, s, day, DayPart::AllDay); !rs.eof(); rs.moveNext()) {
+void addAllDayRows(GridRows& grid, RowSet rs) {
+    for (; !rs.eof() && allDay(rs); rs.moveNext()) {
         grid.addAllDay(rs);
     }
 }
@@ -205,14 +205,20 @@ RowSet queryTimedRows(const Db& db, const ScheduleSettings& settings, const QDat
 
 DaySchedule buildDaySchedule(const Db& db, const ScheduleSettings& settings, const QDate& day) {
     GridRows grid(settings.user);
+    // One query for the whole day: the all-day rows lead, the timed rows follow.
+    const RowSet whole = queryDayRows(db, settings, day, DayPart::Whole);
+    RowSet timed = whole;
+    while (!timed.eof() && allDay(timed)) {
+        timed.moveNext();
+    }
     const bool above = settings.birthdayPosition == QLatin1String("A");
     const bool below = settings.birthdayPosition == QLatin1String("D");
     if (above) {
-        addAllDayRows(grid, db, settings, day);
+        addAllDayRows(grid, whole);
     }
-    addTimedRows(grid, queryTimedRows(db, settings, day), settings);
+    addTimedRows(grid, timed, settings);
     if (below) {
-        addAllDayRows(grid, db, settings, day);
+        addAllDayRows(grid, whole);
     }
     grid.narrowIfLong(); // more than 18 rows
     return grid.take();

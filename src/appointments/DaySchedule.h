@@ -69,8 +69,9 @@ struct DaySchedule {
 // user sees them, and the all-day rows above or below.
 DaySchedule buildDaySchedule(const Db& db, const ScheduleSettings& settings, const QDate& day);
 
-// The appointments with a start time of the day, in time order, as the grid reads
-// them (own rows, then others' shared rows that are not done when the user sees them).
+// The appointments with a start time of the day, in time order: the user's own
+// and, when the user sees them, others' shared rows that are not done. The grid
+// reads these together with the all-day rows in one query.
 RowSet queryTimedRows(const Db& db, const ScheduleSettings& settings, const QDate& day);
 
 // Caption of lblData: the day in the system's long date format and one blank.
