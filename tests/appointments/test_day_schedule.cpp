@@ -146,15 +146,4 @@ TEST_F(DaySchedule_, AllDayRowsAboveBelowOrNotAtAll) {
     EXPECT_EQ(lines(buildDaySchedule(db, settings("08:00", "09:00", 60, ""), day)), timed);
 }
 
-TEST_F(DaySchedule_, SettingsComeFromTheLoggedOnSession) {
-    const ScheduleSettings s = ScheduleSettings::of(app.ctx);
-    EXPECT_EQ(s.user, ana);
-    EXPECT_EQ(s.gridStart, QTime(8, 0));
-    EXPECT_EQ(s.gridEnd, QTime(17, 0));
-    EXPECT_EQ(s.gridStep, 60);
-    EXPECT_EQ(s.birthdayPosition, "A");
-    EXPECT_TRUE(s.showShared);
-    EXPECT_EQ(dayCaption(QDate(2026, 12, 2)), "quarta-feira, 2 de dezembro de 2026 ");
-}
-
 } // namespace
