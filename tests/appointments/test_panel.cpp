@@ -3,6 +3,7 @@
 #include "appointments/ui/AppointmentEditorFrame.h"
 #include "appointments/ui/AppointmentsPanel.h"
 #include "appointments/ui/MonthCalendarFrame.h"
+#include "appointments/ui/ScheduleGrid.h"
 #include "mainwindow/ui/Grid.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/PanelFactory.h"
@@ -78,7 +79,8 @@ TEST_F(Panel_, NewAppointmentFromAnEmptySlotThenDeleteIt) {
     EXPECT_EQ(grid->rows(), 11); // 08:00 to 17:00 hourly, and the header
     EXPECT_EQ(grid->header(3), "Compromisso");
     EXPECT_EQ(grid->columnWidthTwips(0), 0);
-    EXPECT_EQ(grid->columnWidthTwips(3), kDescriptionWide);
+    EXPECT_EQ(grid->columnWidthTwips(2), scheduleTwips(800));
+    EXPECT_EQ(grid->columnWidthTwips(3), scheduleTwips(kDescriptionWide));
 
     clickRow(rowOf("14:00"));
     ASSERT_TRUE(editor->isVisible());

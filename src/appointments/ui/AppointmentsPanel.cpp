@@ -20,6 +20,8 @@ namespace {
 
 constexpr int kColumns = 4;
 constexpr int kRowHeight = 285; // twips
+// The columns, the frame and the vertical scroll bar.
+const int kGridWidth = px(scheduleTwips(400 + 800 + kDescriptionWide)) + 22;
 
 QPushButton* arrow(QWidget* parent, const QString& name, const QString& pictureName,
                    const QString& tip, const QRect& geometry) {
@@ -61,13 +63,14 @@ void AppointmentsPanel::buildControls() {
                         QStringLiteral("Dia Anterior"), QRect(0, 2, 24, 22));
     lblDiaAnterior = linkLabel(this, QStringLiteral("lblDiaAnterior"),
                                QStringLiteral("<< Dia Anterior"), QRect(24, 2, 110, 22));
-    lblProximoDia = linkLabel(this, QStringLiteral("lblProximoDia"),
-                              QStringLiteral("Próximo Dia >>"), QRect(238, 2, 110, 22));
+    lblProximoDia =
+        linkLabel(this, QStringLiteral("lblProximoDia"), QStringLiteral("Próximo Dia >>"),
+                  QRect(kGridWidth - 156, 2, 110, 22));
     imgDiaApos = arrow(this, QStringLiteral("imgDiaApos"), QStringLiteral("imgDiaApos"),
-                       QStringLiteral("Próximo Dia"), QRect(350, 2, 24, 22));
+                       QStringLiteral("Próximo Dia"), QRect(kGridWidth - 44, 2, 24, 22));
     cmdCompromissoCalendario =
         arrow(this, QStringLiteral("cmdCompromissoCalendario"), QStringLiteral("imgCalendario"),
-              QStringLiteral("Calendário"), QRect(146, 1, 86, 24));
+              QStringLiteral("Calendário"), QRect((kGridWidth - 86) / 2, 1, 86, 24));
     cmdCompromissoCalendario->setText(QStringLiteral("&Calendário"));
     cmdCompromissoCalendario->setFlat(false);
 
@@ -78,12 +81,12 @@ void AppointmentsPanel::buildControls() {
     // The four columns, the frame and room for the vertical scroll bar: the text
     // column never needs a horizontal one.
     grdCompromissos->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grdCompromissos->setGeometry(0, 28, px(400 + 800 + kDescriptionWide) + 22, 350);
+    grdCompromissos->setGeometry(0, 28, kGridWidth, 350);
 
     frmDadosCompromisso = new AppointmentEditorFrame(ctx_, this);
     frmDadosCompromisso->setGeometry(398, 0, 330, 378);
     frmCalendar = new MonthCalendarFrame(ctx_, this);
-    frmCalendar->setGeometry(398, 0, 290, 340);
+    frmCalendar->setGeometry(438, 0, 290, 340);
 
     connect(imdDiaAntes, &QPushButton::clicked, this, [this] { showDay(currentDay_.addDays(-1)); });
     connect(lblDiaAnterior, &QPushButton::clicked, this,

@@ -9,13 +9,17 @@ enum Column { KeyColumn, StatusColumn, TimeColumn, TextColumn };
 
 } // namespace
 
+int scheduleTwips(int designTwips) {
+    return static_cast<int>(designTwips * kScheduleScale);
+}
+
 void fillScheduleGrid(Grid& grid, const DaySchedule& schedule) {
     grid.setUpdatesEnabled(false);
     grid.clearRows();
     const auto& columns = scheduleColumns();
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
         const int width = c == TextColumn ? schedule.descriptionWidth : columns[c].width;
-        grid.setHeader(c, columns[c].header, width, columns[c].alignment);
+        grid.setHeader(c, columns[c].header, scheduleTwips(width), columns[c].alignment);
     }
     for (const ScheduleRow& row : schedule.rows) {
         const int r = grid.addRow();
