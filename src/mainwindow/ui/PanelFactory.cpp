@@ -1,5 +1,6 @@
 #include "mainwindow/ui/PanelFactory.h"
 
+#include "appointments/ui/AppointmentsPanel.h"
 #include "contacts/ui/ContactsPanel.h"
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/SettingsPage.h"
@@ -18,9 +19,10 @@ Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
     if (name == panel::Enderecos) {
         return new contacts::ContactsPanel(ctx, parent);
     }
+    if (name == panel::Compromissos) {
+        return new appointments::AppointmentsPanel(ctx, parent);
+    }
     static const QHash<QString, QString> titles{
-        {panel::Compromissos, QStringLiteral("Compromissos")},
-        {panel::Enderecos, QStringLiteral("Endereços")},
         {panel::Financas, QStringLiteral("Finanças")},
         {panel::Tarefas, QStringLiteral("Tarefas")},
         {panel::Notas, QStringLiteral("Anotações")},
