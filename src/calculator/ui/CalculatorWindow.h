@@ -1,0 +1,49 @@
+#pragma once
+
+#include "calculator/Calculator.h"
+
+#include <QFrame>
+
+class QAbstractButton;
+class QLabel;
+class QLineEdit;
+
+namespace orv {
+
+class AppContext;
+class KeypadKey;
+
+// frmCalculadora: the pocket calculator beside the main window. The display
+// takes the keyboard, the keypad takes clicks; the arithmetic and its state
+// live in Calculator, kept for the whole run and forgotten when a session ends.
+class CalculatorWindow : public QFrame {
+    Q_OBJECT
+public:
+    explicit CalculatorWindow(AppContext& ctx, QWidget* parent = nullptr);
+
+    // cmdCalculadora: shows the calculator with the focus in its display, or
+    // hides it; the button's tool tip tells what the next click does. Does
+    // nothing while a new user is being created.
+    void toggle(QAbstractButton* button);
+
+    const Calculator& calculator() const { return calc_; }
+
+    QLineEdit* txtCalculadora = nullptr;
+    QLabel* lblMemoria = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildKeypad();
+    KeypadKey* key(const QString& name, const QString& caption, int kind);
+    // Runs a keypad action, then shows the result with the focus in the display.
+    template <typename Action> void onClick(KeypadKey* key, Action action);
+    bool handleKey(int key, const QString& text);
+    void refresh();
+
+    AppContext& ctx_;
+    Calculator calc_;
+};
+
+} // namespace orv
