@@ -1,5 +1,7 @@
 #include "calculator/ui/CalculatorWindow.h"
 #include "calculator/ui/KeypadKey.h"
+#include "mainwindow/ui/MainWindow.h"
+#include "session/ui/Shell.h"
 
 #include "support/TestSupport.h"
 
@@ -108,6 +110,32 @@ TEST_F(CalculatorWindowTest, KeypadPercentAndMemory) {
     QTest::keyClicks(display, "7+1");
     QTest::keyClick(display, Qt::Key_Return);
     EXPECT_EQ(shown(), "8,00");
+}
+
+} // namespace
+
+namespace {
+
+// The calculator as the program opens it: the main window's button.
+TEST(CalculatorInTheProgram, OpenedByTheMainWindowAndPutAwayAtLogout) {
+    test::TestApp app;
+    app.addUser(QStringLiteral("ANA"));
+    Shell shell(app.ctx, false);
+    shell.start(true);
+    MainWindow* main = shell.mainWindow();
+    ASSERT_NE(main, nullptr);
+    main->cmdCalculadora->click();
+    auto* window = main->findChild<CalculatorWindow*>("frmCalculadora");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    QTest::keyClicks(window->txtCalculadora, "9+1");
+    QTest::keyClick(window->txtCalculadora, Qt::Key_Return);
+    EXPECT_EQ(window->txtCalculadora->text(), "10,00");
+
+    shell.returnToLogon();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(main->cmdCalculadora->toolTip(), "Exibir Calculadora");
+    EXPECT_EQ(window->txtCalculadora->text(), "") << "the next user starts from nothing";
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "calculator/ui/CalculatorWindow.h"
 
 #include "calculator/ui/KeypadKey.h"
+#include "mainwindow/ui/Fonts.h"
 #include "session/AppContext.h"
 #include "session/KeyFilter.h"
 
@@ -56,18 +57,11 @@ CalculatorWindow::CalculatorWindow(AppContext& ctx, QWidget* parent)
     lblMemoria = new QLabel(QStringLiteral("M"), this);
     lblMemoria->setObjectName(QStringLiteral("lblMemoria"));
     lblMemoria->setFixedWidth(14);
-    QFont small = lblMemoria->font();
-    small.setBold(true);
-    small.setPointSizeF(8);
-    lblMemoria->setFont(small);
+    lblMemoria->setFont(arial(8, true));
     txtCalculadora = new QLineEdit(this);
     txtCalculadora->setObjectName(QStringLiteral("txtCalculadora"));
     txtCalculadora->setAlignment(Qt::AlignRight);
-    QFont digits(QStringLiteral("Courier New"));
-    digits.setStyleHint(QFont::TypeWriter);
-    digits.setPointSizeF(12);
-    digits.setBold(true);
-    txtCalculadora->setFont(digits);
+    txtCalculadora->setFont(designFont(QStringLiteral("Courier New"), 12, true));
     txtCalculadora->installEventFilter(this);
     connect(txtCalculadora, &QLineEdit::textEdited, this,
             [this](const QString& text) { calc_.setDisplay(text); });
@@ -78,12 +72,14 @@ CalculatorWindow::CalculatorWindow(AppContext& ctx, QWidget* parent)
     buildKeypad();
     refresh();
 
-    // Ending a session forgets the numbers, the memory included.
+    // Ending a session puts the calculator away and forgets its numbers, the
+    // memory included.
     QPointer<CalculatorWindow> self(this);
     ctx_.resets.add([self] {
         if (self) {
             self->calc_.reset();
             self->refresh();
+            self->conceal();
         }
     });
 }
@@ -164,16 +160,23 @@ void CalculatorWindow::toggle(QAbstractButton* button) {
     if (ctx_.session.newUserMode) {
         return;
     }
+    button_ = button;
     if (isVisible()) {
-        hide();
-        button->setToolTip(QStringLiteral("Exibir Calculadora"));
+        conceal();
         return;
     }
-    button->setToolTip(QStringLiteral("Esconder Calculadora"));
+    button_->setToolTip(QStringLiteral("Esconder Calculadora"));
     show();
     raise();
     activateWindow();
     txtCalculadora->setFocus();
+}
+
+void CalculatorWindow::conceal() {
+    hide();
+    if (button_) {
+        button_->setToolTip(QStringLiteral("Exibir Calculadora"));
+    }
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {

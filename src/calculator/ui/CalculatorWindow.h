@@ -2,9 +2,10 @@
 
 #include "calculator/Calculator.h"
 
+#include <QAbstractButton>
 #include <QFrame>
+#include <QPointer>
 
-class QAbstractButton;
 class QLabel;
 class QLineEdit;
 
@@ -41,9 +42,11 @@ private:
     template <typename Action> void onClick(KeypadKey* key, Action action);
     bool handleKey(int key, const QString& text);
     void refresh();
+    void conceal();
 
     AppContext& ctx_;
     Calculator calc_;
+    QPointer<QAbstractButton> button_;
 };
 
 } // namespace orv

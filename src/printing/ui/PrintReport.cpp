@@ -1,5 +1,6 @@
 #include "printing/ui/PrintReport.h"
 
+#include "mainwindow/ui/WaitCursor.h"
 #include "printing/Reports.h"
 #include "printing/ui/PrinterSurface.h"
 #include "session/AppContext.h"
@@ -16,15 +17,6 @@
 namespace orv {
 
 namespace {
-
-// The hourglass while the report is written.
-class BusyPointer {
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 enum class Outcome { Done, Empty, Failed };
 
@@ -60,7 +52,7 @@ void saveAsPdf(AppContext& ctx, const Report& report, const QString& folder, boo
     const QString native = QDir::toNativeSeparators(path);
     Outcome outcome = Outcome::Failed;
     {
-        BusyPointer busy;
+        WaitCursor busy;
         outcome = writeOn(pdf, report);
     }
     switch (outcome) {
@@ -107,7 +99,7 @@ void printReport(AppContext& ctx, const Report& report, const PrintDestinations&
         printer->setDocName(report.name);
         Outcome outcome = Outcome::Failed;
         {
-            BusyPointer busy;
+            WaitCursor busy;
             outcome = writeOn(*printer, report);
         }
         // An empty report still ends its (empty) document on the printer.

@@ -1,5 +1,7 @@
 #include "printing/ui/PrinterSurface.h"
 
+#include "mainwindow/ui/Fonts.h"
+
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -14,10 +16,7 @@ constexpr double kReportPoints = 9.0;
 } // namespace
 
 QFont PrinterSurface::reportFont() {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSizeF(kReportPoints);
+    QFont font = designFont(QStringLiteral("Courier New"), kReportPoints);
     if (!QFontInfo(font).fixedPitch()) {
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
         font.setPointSizeF(kReportPoints);

@@ -1,5 +1,6 @@
 #include "session/ui/Shell.h"
 
+#include "calculator/ui/CalculatorWindow.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "mainwindow/ui/WaitWindow.h"
@@ -174,8 +175,9 @@ void Shell::createMainWindow() {
     });
     connect(main_, &MainWindow::helpRequested, this,
             [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(ctx_.paths.helpFile())); });
-    connect(main_, &MainWindow::calculatorRequested, this,
-            [this] { notAvailableYet(QStringLiteral("A calculadora")); });
+    auto* calculator = new CalculatorWindow(ctx_, main_);
+    connect(main_, &MainWindow::calculatorRequested, calculator,
+            [this, calculator] { calculator->toggle(main_->cmdCalculadora); });
     connect(main_, &MainWindow::backupRequested, this,
             [this] { notAvailableYet(QStringLiteral("A cópia de segurança")); });
     connect(main_, &MainWindow::restoreRequested, this,
