@@ -172,15 +172,9 @@ TEST(Calculator, MemoryKeys) {
     EXPECT_EQ(calc.operation(), Calculator::Operation::None);
 }
 
-TEST(Calculator, KeyboardMap) {
-    EXPECT_EQ(calculatorKeyAction('+'), CalculatorAction::Add);
-    EXPECT_EQ(calculatorKeyAction('-'), CalculatorAction::Subtract);
-    EXPECT_EQ(calculatorKeyAction('*'), CalculatorAction::Multiply);
-    EXPECT_EQ(calculatorKeyAction('/'), CalculatorAction::Divide);
-    EXPECT_EQ(calculatorKeyAction('%'), CalculatorAction::Percent);
-    EXPECT_EQ(calculatorKeyAction(QChar(13)), CalculatorAction::Equals);
-    EXPECT_EQ(calculatorKeyAction(QChar(8)), CalculatorAction::ClearEntry);
-    EXPECT_EQ(calculatorKeyAction(QChar(27)), CalculatorAction::ClearAll);
+// The operation keys are covered by the sequences typed on the keyboard above;
+// here what the display box itself is left to take.
+TEST(Calculator, KeysLeftToTheDisplayBox) {
     for (QChar c : QString("0123456789.")) {
         EXPECT_EQ(calculatorKeyAction(c), CalculatorAction::Insert) << int(c.unicode());
     }
