@@ -45,6 +45,9 @@ TEST_F(CalculatorWindowTest, ShowAndHideWithTheButton) {
     window.toggle(&cmdCalculadora);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(cmdCalculadora.toolTip(), "Exibir Calculadora");
+    window.toggle(&cmdCalculadora);
+    window.close(); // the window's own close
+    EXPECT_EQ(cmdCalculadora.toolTip(), "Exibir Calculadora");
 
     app.ctx.session.newUserMode = true;
     window.toggle(&cmdCalculadora);
@@ -130,6 +133,13 @@ TEST(CalculatorInTheProgram, OpenedByTheMainWindowAndPutAwayAtLogout) {
     EXPECT_TRUE(window->isVisible());
     QTest::keyClicks(window->txtCalculadora, "9+1");
     QTest::keyClick(window->txtCalculadora, Qt::Key_Return);
+    EXPECT_EQ(window->txtCalculadora->text(), "10,00");
+
+    // It goes to the notification area and comes back with the main window.
+    main->hide();
+    EXPECT_FALSE(window->isVisible());
+    shell.trayShow();
+    EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->txtCalculadora->text(), "10,00");
 
     shell.returnToLogon();

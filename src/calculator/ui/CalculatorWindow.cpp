@@ -63,6 +63,9 @@ CalculatorWindow::CalculatorWindow(AppContext& ctx, QWidget* parent)
     txtCalculadora->setAlignment(Qt::AlignRight);
     txtCalculadora->setFont(designFont(QStringLiteral("Courier New"), 12, true));
     txtCalculadora->installEventFilter(this);
+    if (parent != nullptr) {
+        parent->installEventFilter(this);
+    }
     connect(txtCalculadora, &QLineEdit::textEdited, this,
             [this](const QString& text) { calc_.setDisplay(text); });
     displayRow->addWidget(lblMemoria);
@@ -79,7 +82,8 @@ CalculatorWindow::CalculatorWindow(AppContext& ctx, QWidget* parent)
         if (self) {
             self->calc_.reset();
             self->refresh();
-            self->conceal();
+            self->reopen_ = false;
+            self->hide();
         }
     });
 }
@@ -162,24 +166,47 @@ void CalculatorWindow::toggle(QAbstractButton* button) {
     }
     button_ = button;
     if (isVisible()) {
-        conceal();
+        hide();
         return;
     }
-    button_->setToolTip(QStringLiteral("Esconder Calculadora"));
+    if (!placed_ && isWindow()) {
+        // The first time, just above the button, flush with its right edge.
+        placed_ = true;
+        adjustSize();
+        move(button->mapToGlobal(QPoint(button->width() - width(), -height() - 8)));
+    }
     show();
     raise();
     activateWindow();
     txtCalculadora->setFocus();
 }
 
-void CalculatorWindow::conceal() {
-    hide();
+void CalculatorWindow::showEvent(QShowEvent* event) {
+    QFrame::showEvent(event);
+    if (button_) {
+        button_->setToolTip(QStringLiteral("Esconder Calculadora"));
+    }
+}
+
+void CalculatorWindow::hideEvent(QHideEvent* event) {
+    QFrame::hideEvent(event);
     if (button_) {
         button_->setToolTip(QStringLiteral("Exibir Calculadora"));
     }
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Goes away with the main window and comes back with it.
+    if (watched == parentWidget() && isWindow()) {
+        if (event->type() == QEvent::Hide && isVisible()) {
+            reopen_ = true;
+            hide();
+        } else if (event->type() == QEvent::Show && reopen_) {
+            reopen_ = false;
+            show();
+        }
+        return false;
+    }
     if (watched == txtCalculadora && event->type() == QEvent::KeyPress) {
         const auto* press = static_cast<QKeyEvent*>(event);
         return handleKey(press->key(), press->text());

@@ -34,6 +34,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The button's tool tip tells what its next click does, however the
+    // window was shown or closed.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void buildKeypad();
@@ -42,11 +46,12 @@ private:
     template <typename Action> void onClick(KeypadKey* key, Action action);
     bool handleKey(int key, const QString& text);
     void refresh();
-    void conceal();
 
     AppContext& ctx_;
     Calculator calc_;
     QPointer<QAbstractButton> button_;
+    bool placed_ = false;
+    bool reopen_ = false; // open when the main window was hidden
 };
 
 } // namespace orv
