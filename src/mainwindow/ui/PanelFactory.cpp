@@ -2,6 +2,7 @@
 
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/SettingsPlaceholder.h"
+#include "mainwindow/ui/StartPanel.h"
 
 namespace orv {
 
@@ -10,8 +11,10 @@ Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
     if (name == panel::Configuracao) {
         return new SettingsPlaceholder(ctx, parent);
     }
+    if (name == panel::Inicial) {
+        return new StartPanel(parent);
+    }
     static const QHash<QString, QString> titles{
-        {panel::Inicial, QStringLiteral("Bem-vindo ao Orvalune")},
         {panel::Compromissos, QStringLiteral("Compromissos")},
         {panel::Enderecos, QStringLiteral("Endereços")},
         {panel::Financas, QStringLiteral("Finanças")},
