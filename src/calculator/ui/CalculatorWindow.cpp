@@ -88,10 +88,6 @@ CalculatorWindow::CalculatorWindow(AppContext& ctx, QWidget* parent)
     });
 }
 
-KeypadKey* CalculatorWindow::key(const QString& name, const QString& caption, int kind) {
-    return new KeypadKey(name, caption, static_cast<KeypadKey::Kind>(kind), this);
-}
-
 template <typename Action> void CalculatorWindow::onClick(KeypadKey* key, Action action) {
     connect(key, &KeypadKey::clicked, this, [this, action] {
         action(calc_);
@@ -146,7 +142,7 @@ void CalculatorWindow::buildKeypad() {
     grid->setSpacing(4);
     for (const KeyDef& def : defs) {
         const QString name = QString::fromLatin1(def.name);
-        KeypadKey* k = key(name, QString::fromUtf8(def.caption), static_cast<int>(def.kind));
+        auto* k = new KeypadKey(name, QString::fromUtf8(def.caption), def.kind, this);
         // "=" takes the last two cells of its row.
         grid->addWidget(k, def.row, def.column, 1, name == QLatin1String("imgIgual") ? 2 : 1);
         if (def.kind == K::Digit) {

@@ -41,7 +41,6 @@ protected:
 
 private:
     void buildKeypad();
-    KeypadKey* key(const QString& name, const QString& caption, int kind);
     // Runs a keypad action, then shows the result with the focus in the display.
     template <typename Action> void onClick(KeypadKey* key, Action action);
     bool handleKey(int key, const QString& text);

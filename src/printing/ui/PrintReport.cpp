@@ -5,10 +5,8 @@
 #include "printing/ui/PrinterSurface.h"
 #include "session/AppContext.h"
 
-#include <QCursor>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -20,7 +18,9 @@ namespace {
 
 enum class Outcome { Done, Empty, Failed };
 
+// Writes the report under the hourglass.
 Outcome writeOn(QPrinter& printer, const Report& report) {
+    WaitCursor busy;
     PrinterSurface surface(printer);
     report.write(surface);
     const bool drew = surface.drewAnything();
@@ -50,12 +50,7 @@ void saveAsPdf(AppContext& ctx, const Report& report, const QString& folder, boo
                                   QMarginsF(4, 6, 4, 6), QPageLayout::Millimeter));
     pdf.setDocName(report.name);
     const QString native = QDir::toNativeSeparators(path);
-    Outcome outcome = Outcome::Failed;
-    {
-        WaitCursor busy;
-        outcome = writeOn(pdf, report);
-    }
-    switch (outcome) {
+    switch (writeOn(pdf, report)) {
     case Outcome::Done:
         ctx.messages.okay((refused ? QStringLiteral("A impressora não aceitou o documento.")
                                    : QStringLiteral("Nenhuma impressora está instalada.")) +
@@ -97,13 +92,8 @@ void printReport(AppContext& ctx, const Report& report, const PrintDestinations&
     const std::unique_ptr<QPrinter> printer = destinations.defaultPrinter();
     if (printer) {
         printer->setDocName(report.name);
-        Outcome outcome = Outcome::Failed;
-        {
-            WaitCursor busy;
-            outcome = writeOn(*printer, report);
-        }
         // An empty report still ends its (empty) document on the printer.
-        if (outcome != Outcome::Failed) {
+        if (writeOn(*printer, report) != Outcome::Failed) {
             ctx.messages.okay(QStringLiteral("Documento Impresso com Sucesso"), msg::NoIcon);
             return;
         }
