@@ -1,7 +1,8 @@
 #include "mainwindow/ui/PanelFactory.h"
 
+#include "contacts/ui/ContactsPanel.h"
 #include "mainwindow/Panels.h"
-#include "mainwindow/ui/SettingsPlaceholder.h"
+#include "mainwindow/ui/SettingsPage.h"
 #include "mainwindow/ui/StartPanel.h"
 
 namespace orv {
@@ -9,10 +10,13 @@ namespace orv {
 Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
     const PanelInfo* info = findPanel(name);
     if (name == panel::Configuracao) {
-        return new SettingsPlaceholder(ctx, parent);
+        return new SettingsPage(ctx, parent);
     }
     if (name == panel::Inicial) {
         return new StartPanel(parent);
+    }
+    if (name == panel::Enderecos) {
+        return new contacts::ContactsPanel(ctx, parent);
     }
     static const QHash<QString, QString> titles{
         {panel::Compromissos, QStringLiteral("Compromissos")},
