@@ -1,3 +1,4 @@
+#include "contacts/ContactQuery.h"
 #include "printing/ReportOwner.h"
 #include "printing/ReportPage.h"
 #include "printing/ReportText.h"
@@ -9,25 +10,6 @@ namespace {
 
 const QString kIndent(4, QLatin1Char(' '));
 constexpr int kNotesLine = 100;
-
-// The address book of the user under the filter, his own contacts and, when he
-// sees shared entries, the ones other users share, by name and company.
-RowSet contactRows(const AppContext& ctx, const QString& condition, const Params& params) {
-    const qint64 user = ctx.session.userCode;
-    QString sql =
-        QStringLiteral("Select *,'' as NomeUsuario from Enderecos Where Usuario = ? ") + condition;
-    Params bound{user};
-    bound << params;
-    if (ctx.settings.showShared) {
-        sql += QStringLiteral(" Union Select *,(Select Login from Usuarios Where Codigo = "
-                              "Usuario) as NomeUsuario from Enderecos Where Usuario <> ? and "
-                              "Compartilhado = 'S' ") +
-               condition;
-        bound << user << params;
-    }
-    sql += QStringLiteral(" Order By Nome Collate NoCase,Empresa Collate NoCase ");
-    return ctx.db.runQuery(sql, bound);
-}
 
 // The notes in lines of 100 characters, at most three, the third taking the rest.
 QString notesLines(const QString& notes) {
@@ -63,10 +45,11 @@ ContactLines contactLines(const RowSet& row) {
 
 } // namespace
 
-Report contactsReport(const AppContext& ctx, const QString& filterCondition,
-                      const Params& filterParams) {
-    return {QStringLiteral("Enderecos"), [&ctx, filterCondition, filterParams](ReportSink& sink) {
-                RowSet rows = contactRows(ctx, filterCondition, filterParams);
+Report contactsReport(const AppContext& ctx, const contacts::ContactFilter& filter) {
+    return {QStringLiteral("Enderecos"), [&ctx, filter](ReportSink& sink) {
+                // The same query as the contact list.
+                RowSet rows = contacts::runContactQuery(ctx.db, ctx.session.userCode,
+                                                        ctx.settings.showShared, filter);
                 if (rows.eof()) {
                     return; // nothing at all, not even the title
                 }

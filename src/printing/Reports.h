@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/SqlCipherFile.h"
+#include "contacts/ContactFilter.h"
 #include "printing/ReportSink.h"
 
 #include <QDate>
@@ -20,11 +20,10 @@ struct Report {
 
 // The appointments of one day, in the order of the day schedule.
 Report appointmentsReport(const AppContext& ctx, const QDate& day);
-// The address book of the logged-on user, narrowed by the contact list's filter:
-// a condition " and ..." on the columns of Enderecos with its bound values.
+// The address book of the logged-on user under the contact list's filter.
 // Nothing at all is written when no contact matches.
-Report contactsReport(const AppContext& ctx, const QString& filterCondition = {},
-                      const Params& filterParams = {});
+Report contactsReport(const AppContext& ctx,
+                      const contacts::ContactFilter& filter = contacts::ContactFilter());
 // The ledger of one month with its starting and current balance.
 Report ledgerReport(const AppContext& ctx, int month, int year);
 // The task list, by end date and priority.

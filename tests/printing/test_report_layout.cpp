@@ -315,12 +315,13 @@ TEST_F(ReportData, AddressBook) {
 
     // The filter of the contact list, bound: an apostrophe is just a character.
     ReportTranscript filtered;
-    contactsReport(app.ctx, " and Nome like ?", {"alice d'%"}).write(filtered);
+    contactsReport(app.ctx, contacts::ContactFilter::search({"alice d'", {}, {}, {}}))
+        .write(filtered);
     EXPECT_EQ(filtered.textLines().size(), 1 + 8 + 1);
 
     // No contact: nothing at all is written.
     ReportTranscript none;
-    contactsReport(app.ctx, " and Nome = ?", {"ninguém"}).write(none);
+    contactsReport(app.ctx, contacts::ContactFilter::search({"ninguém", {}, {}, {}})).write(none);
     EXPECT_TRUE(none.isEmpty());
 }
 

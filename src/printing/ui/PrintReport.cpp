@@ -105,8 +105,8 @@ void printAppointments(AppContext& ctx, const QDate& day) {
     printReport(ctx, appointmentsReport(ctx, day));
 }
 
-void printContacts(AppContext& ctx, const QString& filterCondition, const Params& filterParams) {
-    printReport(ctx, contactsReport(ctx, filterCondition, filterParams));
+void printContacts(AppContext& ctx, const contacts::ContactFilter& filter) {
+    printReport(ctx, contactsReport(ctx, filter));
 }
 
 void printLedger(AppContext& ctx, int month, int year) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/SqlCipherFile.h"
+#include "contacts/ContactFilter.h"
 
 #include <QDate>
 #include <QString>
@@ -33,8 +33,8 @@ void printReport(AppContext& ctx, const Report& report,
 
 // The reports of the four panels that print.
 void printAppointments(AppContext& ctx, const QDate& day);
-void printContacts(AppContext& ctx, const QString& filterCondition = {},
-                   const Params& filterParams = {});
+void printContacts(AppContext& ctx,
+                   const contacts::ContactFilter& filter = contacts::ContactFilter());
 void printLedger(AppContext& ctx, int month, int year);
 void printTasks(AppContext& ctx);
 
