@@ -1,6 +1,7 @@
 #include "session/ui/Shell.h"
 
 #include "backup/ui/BackupWiring.h"
+#include "calculator/ui/CalculatorWindow.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "mainwindow/ui/WaitWindow.h"
@@ -185,8 +186,9 @@ void Shell::createMainWindow() {
     });
     connect(main_, &MainWindow::helpRequested, this,
             [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(ctx_.paths.helpFile())); });
-    connect(main_, &MainWindow::calculatorRequested, this,
-            [this] { notAvailableYet(QStringLiteral("A calculadora")); });
+    auto* calculator = new CalculatorWindow(ctx_, main_);
+    connect(main_, &MainWindow::calculatorRequested, calculator,
+            [this, calculator] { calculator->toggle(main_->cmdCalculadora); });
     backup::useDueCheckTimer(backup_.hooks(), *main_);
     backup::connectMainWindow(*main_, backup_);
 }

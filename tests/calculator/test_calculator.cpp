@@ -1,0 +1,236 @@
+#include "calculator/Calculator.h"
+
+#include <QLocale>
+#include <QStringList>
+#include <functional>
+#include <gtest/gtest.h>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+using namespace orv;
+
+namespace {
+
+const QString Error = Calculator::errorText();
+
+// Named keys of a sequence; anything else is typed character by character.
+void keypadToken(Calculator& calc, const QString& token) {
+    static const std::map<QString, std::function<void(Calculator&)>> keys = {
+        {"+", &Calculator::add},           {"-", &Calculator::subtract},
+        {"*", &Calculator::multiply},      {"/", &Calculator::divide},
+        {"=", &Calculator::equals},        {"%", &Calculator::percent},
+        {"C", &Calculator::clearAll},      {"CE", &Calculator::clearEntry},
+        {"MC", &Calculator::memoryClear},  {"MR", &Calculator::memoryRecall},
+        {"M+", &Calculator::memoryAdd},    {"M-", &Calculator::memorySubtract},
+        {"<BS>", &Calculator::clearEntry}, {"<ESC>", &Calculator::clearAll},
+        {"<ENTER>", &Calculator::equals},
+    };
+    if (auto key = keys.find(token); key != keys.end()) {
+        key->second(calc);
+        return;
+    }
+    for (QChar c : token) {
+        calc.typeCharacter(c);
+    }
+}
+
+// The keyboard as the display box forwards it: an accepted character is
+// inserted at the caret, which stands at the end.
+void keyboardToken(Calculator& calc, const QString& token) {
+    static const std::map<QString, QChar> named = {
+        {"<BS>", QChar(8)}, {"<ESC>", QChar(27)}, {"<ENTER>", QChar(13)},
+        {"=", QChar(13)},   {"C", QChar(27)},     {"CE", QChar(8)},
+    };
+    if (token.startsWith(u'M')) {
+        keypadToken(calc, token); // the memory keys have no keyboard key
+        return;
+    }
+    if (auto key = named.find(token); key != named.end()) {
+        calc.pressKey(key->second);
+        return;
+    }
+    for (QChar c : token) {
+        if (calc.pressKey(c)) {
+            calc.setDisplay(calc.display() + c);
+        }
+    }
+}
+
+struct Case {
+    const char* keys;
+    QString display;
+};
+
+// Runs a sequence through the keypad and through the keyboard; both must end
+// with the same display.
+void expectSequence(const Case& c) {
+    const QStringList tokens = QString::fromUtf8(c.keys).split(u' ', Qt::SkipEmptyParts);
+    Calculator keypad;
+    Calculator keyboard;
+    for (const QString& token : tokens) {
+        keypadToken(keypad, token);
+        keyboardToken(keyboard, token);
+    }
+    EXPECT_EQ(keypad.display(), c.display) << "keypad: " << c.keys;
+    EXPECT_EQ(keyboard.display(), c.display) << "keyboard: " << c.keys;
+}
+
+TEST(Calculator, RunningTotalLikeAnAddingMachine) {
+    const Case cases[] = {
+        {"5 + 3 =", "8,00"},        {"5 + 3 = =", "11,00"}, // equals repeats the last operation
+        {"5 + 3 - 2 =", "0,00"},    // minus subtracts 3 at once, equals then 2
+        {"5 - 5 - 3 +", "3,00"},    // a total of 0 takes the next entry as the total
+        {"5 - 5 =", "0,00"},        // equals has no such rule ...
+        {"5 - 5 = 3 =", "-3,00"},   // ... so 0 - 3
+        {"2 * 3 = 4 +", "10,00"},   // the total survives equals
+        {"2 * 3 = + 4 =", "10,00"}, // an operation after equals goes on from the total
+        {"2.5 * 2 =", "5,00"},      // "." is typed for the decimal separator
+        {"9 / 4 =", "2,25"},        {"7 + +", "7,00"}, // a second operation key in a row is ignored
+        {"5 + .5 =", "5,50"}, // a point after an operation starts a new number
+        {"1 / 3 =", "0,33"},        {"5 =", "0,00"}, // equals without an operation keeps the total
+        {"- 12 - 5 =", "7,00"},                      // "-" never starts a negative number
+        {"5 + 3 <ENTER>", "8,00"},
+    };
+    for (const Case& c : cases) {
+        expectSequence(c);
+    }
+}
+
+TEST(Calculator, PercentWorksOnTheNumberOfTheLastOperationKey) {
+    const Case cases[] = {
+        {"200 + 10 %", "220,00"},  {"200 - 10 %", "180,00"}, {"200 * 10 %", "20,00"},
+        {"200 / 10 %", "2000,00"}, {"200 / 0 %", Error},     {"5 %", Error}, // no operation yet
+        {"5 + 3 = C 5 %", Error}, // C forgets the operation
+        {"200 + 10 % 7", "7"},    // a digit after a percent starts a new number
+    };
+    for (const Case& c : cases) {
+        expectSequence(c);
+    }
+}
+
+TEST(Calculator, DivisionByZeroOrANegativeNumberShowsTheError) {
+    const Case cases[] = {
+        {"8 / 0 =", Error},       {"8 / 0 /", Error},
+        {"5 M- 8 / MR =", Error}, // the memory brings a negative number
+        {"3 - 5 = / =", Error},   // -2,00 on display, divided by itself
+        {"8 / 0 = + =", Error},   // the error is not a number: keys wait
+        {"8 / 0 = 4", "4"},       // until digits replace it
+        {"5 % 3", "3"},           // also when no number was being entered
+        {"8 / 0 = CE", ""},
+    };
+    for (const Case& c : cases) {
+        expectSequence(c);
+    }
+    Calculator calc;
+    for (QChar c : QString("8/0/")) {
+        calc.pressKey(c);
+        if (c.isDigit()) {
+            calc.setDisplay(calc.display() + c);
+        }
+    }
+    EXPECT_EQ(calc.display(), Error);
+    EXPECT_EQ(calc.total(), 8.0) << "a refused division keeps the total";
+    EXPECT_EQ(calc.operation(), Calculator::Operation::Divide);
+}
+
+TEST(Calculator, MemoryKeys) {
+    Calculator calc;
+    calc.typeCharacter('0');
+    calc.memoryAdd();
+    EXPECT_FALSE(calc.memoryVisible()) << "M+ with 0 keeps the M hidden";
+    EXPECT_EQ(calc.display(), "0,00");
+
+    for (QChar c : QString("12")) {
+        calc.typeCharacter(c);
+    }
+    EXPECT_EQ(calc.display(), "12") << "a digit after a memory key starts a new number";
+    calc.memoryAdd();
+    EXPECT_TRUE(calc.memoryVisible());
+    calc.typeCharacter('2');
+    calc.memorySubtract();
+    EXPECT_EQ(calc.display(), "10,00");
+    calc.clearAll();
+    EXPECT_EQ(calc.memory(), 10.0) << "C keeps the memory";
+    calc.memoryRecall();
+    EXPECT_EQ(calc.display(), "10,00");
+    calc.setDisplay(Error);
+    calc.memoryAdd(); // not a number: nothing happens
+    EXPECT_EQ(calc.memory(), 10.0);
+    calc.memoryClear();
+    EXPECT_FALSE(calc.memoryVisible());
+
+    calc.typeCharacter('4');
+    calc.memoryAdd();
+    calc.add();
+    calc.reset(); // the end of a session forgets everything
+    EXPECT_FALSE(calc.memoryVisible());
+    EXPECT_EQ(calc.display(), "");
+    EXPECT_EQ(calc.total(), 0.0);
+    EXPECT_EQ(calc.operation(), Calculator::Operation::None);
+}
+
+// The operation keys are covered by the sequences typed on the keyboard above;
+// here what the display box itself is left to take.
+TEST(Calculator, KeysLeftToTheDisplayBox) {
+    for (QChar c : QString("0123456789.")) {
+        EXPECT_EQ(calculatorKeyAction(c), CalculatorAction::Insert) << int(c.unicode());
+    }
+    EXPECT_EQ(calculatorKeyAction(QChar(3)), CalculatorAction::Insert);  // copy
+    EXPECT_EQ(calculatorKeyAction(QChar(22)), CalculatorAction::Insert); // paste
+    for (QChar c : QString(",ae' =\t")) {
+        EXPECT_EQ(calculatorKeyAction(c), CalculatorAction::Swallow) << int(c.unicode());
+    }
+
+    Calculator calc;
+    calc.setDisplay("12");
+    EXPECT_FALSE(calc.pressKey(QChar(8)));
+    EXPECT_EQ(calc.display(), "") << "Backspace empties the whole display";
+    EXPECT_FALSE(calc.pressKey('x'));
+    EXPECT_TRUE(calc.pressKey('7'));
+    EXPECT_EQ(calc.display(), "") << "the box inserts the character itself";
+}
+
+TEST(Calculator, ReadingAndFormattingTheDisplay) {
+    Calculator calc;
+    const std::pair<QString, std::optional<double>> readings[] = {
+        {"1.5", 1.5},          {"1,5", 1.5},          {"-3,00", -3.0},
+        {"12", 12.0},          {"", std::nullopt},    {"1.2.3", std::nullopt},
+        {Error, std::nullopt}, {"inf", std::nullopt}, {"nan", std::nullopt},
+    };
+    for (const auto& [text, value] : readings) {
+        calc.setDisplay(text);
+        EXPECT_EQ(calc.displayValue(), value) << text.toStdString();
+    }
+    EXPECT_EQ(calc.format(1234567.891), "1234567,89");
+    EXPECT_EQ(calc.format(-0.001), "0,00");
+    EXPECT_EQ(calc.format(-2.5), "-2,50");
+    EXPECT_EQ(calc.format(0), "0,00");
+    EXPECT_EQ(calc.format(1e15), "1000000000000000,00");
+
+    // Repeating a huge product ends in the error text, not in "inf".
+    calc.clearAll();
+    for (QChar c : QString("999999999999*999999999999")) {
+        calc.typeCharacter(c);
+    }
+    for (int i = 0; i < 40; ++i) {
+        calc.equals();
+    }
+    EXPECT_EQ(calc.display(), Error);
+}
+
+TEST(Calculator, FollowsTheLocaleSeparator) {
+    EXPECT_EQ(localeDecimalSeparator(), u',');
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Calculator calc;
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    calc.typeCharacter('5');
+    calc.add();
+    calc.typeCharacter('3');
+    calc.equals();
+    EXPECT_EQ(calc.display(), "8.00");
+}
+
+} // namespace
