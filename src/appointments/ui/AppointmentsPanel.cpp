@@ -1,4 +1,5 @@
 #include "appointments/ui/AppointmentsPanel.h"
+#include "printing/ui/PrintReport.h"
 
 #include "appointments/DaySchedule.h"
 #include "appointments/ui/AppointmentEditorFrame.h"
@@ -146,6 +147,10 @@ void AppointmentsPanel::goToToday() {
 void AppointmentsPanel::openRow(int row) {
     frmCalendar->hide();
     frmDadosCompromisso->open(scheduleRowOf(*grdCompromissos, row), currentDay_);
+}
+
+void AppointmentsPanel::print() {
+    printAppointments(ctx_, currentDay_);
 }
 
 } // namespace orv::appointments

@@ -25,6 +25,8 @@ public:
 
     void load() override;
     void afterShow() override;
+    // The report of what the panel shows.
+    void print() override;
 
     // The day the panel shows; today when a session starts.
     const QDate& currentDay() const { return currentDay_; }

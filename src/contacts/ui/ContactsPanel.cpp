@@ -1,4 +1,5 @@
 #include "contacts/ui/ContactsPanel.h"
+#include "printing/ui/PrintReport.h"
 
 #include "contacts/ContactForm.h"
 #include "contacts/ContactGrid.h"
@@ -256,6 +257,10 @@ void ContactsPanel::endSession() {
     txtEnderecoSemRegistro->hide();
     resetContactGrid(*grdEndereco);
     frmPesquisaEndereco->clearBoxes();
+}
+
+void ContactsPanel::print() {
+    printContacts(ctx_, state_.filter);
 }
 
 } // namespace orv::contacts

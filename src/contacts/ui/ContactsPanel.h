@@ -28,6 +28,8 @@ public:
     // Opening the panel lists nothing until a letter or the search is used.
     void load() override;
     void afterShow() override;
+    // The report of what the panel shows.
+    void print() override;
 
     // The list the user last asked for (the printed address book runs it).
     const ContactsState& state() const { return state_; }
