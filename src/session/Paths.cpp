@@ -23,7 +23,8 @@ Paths Paths::fromEnvironment(const QString& executableFolder) {
     p.programFolder = env.value(QStringLiteral("ORVALUNE_HOME"), executableFolder);
     p.v1Folder = env.value(QStringLiteral("ORVALUNE_V1_DIR"),
                            QDir(QDir::homePath()).filePath(QStringLiteral("Orvalune")));
-    p.backupFolder = env.value(QStringLiteral("ORVALUNE_BACKUP_DIR"), QStringLiteral("/media/floppy"));
+    p.backupFolder =
+        env.value(QStringLiteral("ORVALUNE_BACKUP_DIR"), QStringLiteral("/media/floppy"));
     return p;
 }
 

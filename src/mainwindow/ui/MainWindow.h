@@ -1,0 +1,106 @@
+#pragma once
+
+#include "mainwindow/Panels.h"
+#include "mainwindow/ui/Panel.h"
+
+#include <QHash>
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace orv {
+
+class AppContext;
+class AnalogClock;
+
+// frmAgenda: the working window of a logged-on user. It holds the panels and
+// switches between them; the shell decides what a session end or a quit means.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppContext& ctx, QWidget* parent = nullptr);
+
+    // The load sequence: the clock, the timers, the user's settings and last
+    // panel; in new-user mode only the settings page.
+    void loadSequence();
+
+    // Presses the button of a panel (does nothing for the panel already shown
+    // and in new-user mode).
+    void pressPanel(const QString& name);
+    // Opens the settings page (cmdConfig).
+    void openSettings();
+    // Leaves the settings page for the last panel (the start panel when there is none).
+    void leaveSettings();
+    // Shows a panel's frame and stores its name as the user's last panel.
+    void showPanel(const QString& name);
+    void restoreFocus();
+
+    const QString& panelName() const { return panelName_; }
+    void setPanelName(const QString& name) { panelName_ = name; }
+    Panel* panelFrame(const QString& name) const { return panels_.value(name); }
+    SettingsPanel* settingsPage() const { return settings_; }
+    void setPrintButtonVisible(bool visible);
+
+    QLabel* picMainSkin = nullptr;
+    QWidget* picFocus = nullptr;
+    QFrame* frmLinhaApagar = nullptr;
+    QPushButton* imgAjuda = nullptr;
+    QPushButton* imgCompromissos = nullptr;
+    QPushButton* imgEnderecos = nullptr;
+    QPushButton* imgFinancas = nullptr;
+    QPushButton* imgTarefas = nullptr;
+    QPushButton* imgNotas = nullptr;
+    QPushButton* cmdConfig = nullptr;
+    QPushButton* cmdLogout = nullptr;
+    QPushButton* cmdAjuda = nullptr;
+    QPushButton* cmdCalculadora = nullptr;
+    QPushButton* cmdBackup = nullptr;
+    QPushButton* cmdRestore = nullptr;
+    QPushButton* imgImpressora = nullptr;
+    QPushButton* imgMinimizar = nullptr;
+    QPushButton* lblMinimizar = nullptr;
+    QLabel* lblData = nullptr;
+    QLabel* lblHora = nullptr;
+    QLabel* lblIdentCaption = nullptr;
+    QLabel* lblIdentNome = nullptr;
+    QLabel* lblIdentTelefone = nullptr;
+    QLabel* lblIdentCelular = nullptr;
+    QLabel* lblIdentEmail = nullptr;
+    AnalogClock* picRelogio = nullptr;
+    QTimer* tmrChecagem = nullptr;
+    QTimer* tmrRelogio = nullptr;
+
+    // Sets the identity labels from the session (empty values keep a label's text).
+    void showIdentity();
+    void setIdentityDefaults();
+    void setDateCaption(const QDate& day);
+
+Q_SIGNALS:
+    void logoutRequested();
+    void hideRequested();
+    void helpRequested();
+    void calculatorRequested();
+    void backupRequested();
+    void restoreRequested();
+    void settingsCancelled();
+    void settingsSaved(bool wasNewUser);
+    void userDeleted();
+    void dueCheckTick();
+
+private:
+    void buildControls();
+    QPushButton* tabButton(const QString& name, const char* icon, const QString& tip);
+    void placeTabGap(const PanelInfo& info);
+    void shapeOnce();
+
+    AppContext& ctx_;
+    QHash<QString, Panel*> panels_;
+    SettingsPanel* settings_ = nullptr;
+    QString panelName_;
+    bool shaped_ = false;
+};
+
+} // namespace orv

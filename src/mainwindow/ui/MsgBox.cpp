@@ -1,0 +1,158 @@
+#include "mainwindow/ui/MsgBox.h"
+
+#include "mainwindow/ui/Fonts.h"
+#include "mainwindow/ui/Twips.h"
+#include "mainwindow/ui/WindowServices.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QWindow>
+
+namespace orv {
+namespace {
+
+QLabel* iconImage(QWidget* parent, const char* name, const QString& picture) {
+    auto* img = new QLabel(parent);
+    img->setObjectName(QLatin1String(name));
+    img->setPixmap(QPixmap(picture));
+    img->setGeometry(rectTwips(270, 495, 240, 240));
+    img->setScaledContents(true);
+    img->hide();
+    return img;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry,
+                    QColor colour) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setFont(arial(9, true));
+    b->setAutoDefault(true);
+    b->setStyleSheet(QStringLiteral("QPushButton { background: %1; border: 1px solid #5a3a1a; "
+                                    "border-radius: 4px; } QPushButton:focus { border: 2px solid "
+                                    "#1d3b53; }")
+                         .arg(colour.name()));
+    return b;
+}
+
+} // namespace
+
+MsgBox::MsgBox(const QString& text, int buttons, int icon, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmMsgBox"));
+    setWindowTitle(QStringLiteral("Mensagem do Orvalune"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setModal(true);
+    setFixedSize(324, 124);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 128, 0));
+    const QPixmap background(QStringLiteral(":/images/fundo_msgbox.png"));
+    if (!background.isNull()) {
+        pal.setBrush(QPalette::Window, QBrush(background));
+    }
+    setPalette(pal);
+
+    lblMsg = new QLabel(this);
+    lblMsg->setObjectName(QStringLiteral("lblMsg"));
+    lblMsg->setFont(arial(9, true, true));
+    lblMsg->setWordWrap(true);
+    lblMsg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    imgPergunta = iconImage(this, "imgPergunta", QStringLiteral(":/images/pergunta.png"));
+    imgInformacao = iconImage(this, "imgInformacao", QStringLiteral(":/images/informacao.png"));
+    imgGrave = iconImage(this, "imgGrave", QStringLiteral(":/images/grave.png"));
+
+    // Tab order Okay, Cancelar, Confirmar: the box opens on "&Okay", or on
+    // "C&ancelar" in a confirmation, so Enter alone never confirms.
+    cmdMOkay = button(this, "cmdMOkay", QStringLiteral("&Okay"), rectTwips(1920, 1305, 975, 345),
+                      QColor(255, 192, 255));
+    cmdMCancelar = button(this, "cmdMCancelar", QStringLiteral("C&ancelar"),
+                          rectTwips(855, 1305, 1065, 345), QColor(255, 128, 128));
+    cmdMConfirmar = button(this, "cmdMConfirmar", QStringLiteral("&Confirmar"),
+                           rectTwips(2880, 1305, 1065, 345), QColor(128, 128, 255));
+    setTabOrder(cmdMOkay, cmdMCancelar);
+    setTabOrder(cmdMCancelar, cmdMConfirmar);
+    connect(cmdMOkay, &QPushButton::clicked, this, [this] { answer(true); });
+    connect(cmdMConfirmar, &QPushButton::clicked, this, [this] { answer(true); });
+    connect(cmdMCancelar, &QPushButton::clicked, this, [this] { answer(false); });
+
+    lblMsg->setText(text);
+    lblMsg->setAccessibleName(text);
+    if (icon != msg::NoIcon) {
+        lblMsg->setGeometry(rectTwips(855, 585, 3705, 225));
+        imgPergunta->setVisible(icon == msg::Question);
+        imgInformacao->setVisible(icon == msg::Information);
+        imgGrave->setVisible(icon == msg::Serious);
+    } else {
+        lblMsg->setGeometry(rectTwips(270, 585, 4290, 225));
+    }
+    const bool okayOnly = buttons == msg::Okay;
+    cmdMOkay->setVisible(okayOnly);
+    cmdMCancelar->setVisible(!okayOnly);
+    cmdMConfirmar->setVisible(!okayOnly);
+    (okayOnly ? cmdMOkay : cmdMCancelar)->setFocus();
+    centreText();
+}
+
+void MsgBox::centreText() {
+    // The label grows downward with its wrapped lines; one, two or three lines
+    // are centred vertically, longer texts keep the design top.
+    const int lineHeight = px(225);
+    const int width = lblMsg->width();
+    const int height = lblMsg->heightForWidth(width);
+    const int lines =
+        std::max(1, (height + lineHeight / 2) / std::max(1, lblMsg->fontMetrics().lineSpacing()));
+    lblMsg->resize(width, std::max(lineHeight, height));
+    const int top = lines == 1 ? 585 : lines == 2 ? 470 : lines == 3 ? 360 : 585;
+    lblMsg->move(lblMsg->x(), px(top));
+}
+
+void MsgBox::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    QApplication::beep();
+    setTopmost(this, true);
+}
+
+void MsgBox::mousePressEvent(QMouseEvent* event) {
+    if (windowHandle() && windowHandle()->startSystemMove()) {
+        return;
+    }
+    dragOffset_ = event->globalPosition().toPoint() - pos();
+}
+
+void MsgBox::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() != Qt::NoButton) {
+        move(event->globalPosition().toPoint() - dragOffset_);
+    }
+}
+
+void MsgBox::answer(bool agreed) {
+    result_ = agreed;
+    lblMsg->clear();
+    agreed ? accept() : reject();
+}
+
+void MsgBox::done(int r) {
+    // Closed in any way other than a button: the answer stays false.
+    lblMsg->clear();
+    setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    QDialog::done(r);
+}
+
+bool MsgBoxMessages::show(const QString& text, int buttons, int icon) {
+    MsgBox box(text, buttons, icon, QApplication::activeWindow());
+    box.exec();
+    return box.result();
+}
+
+void MsgBoxMessages::showStandard(const QString& text, Standard kind) {
+    if (kind == Standard::Critical) {
+        QMessageBox::critical(nullptr, QStringLiteral("Orvalune"), text);
+    } else {
+        QMessageBox::information(nullptr, QStringLiteral("Orvalune"), text);
+    }
+}
+
+} // namespace orv

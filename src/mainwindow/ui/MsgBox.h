@@ -1,0 +1,48 @@
+#pragma once
+
+#include "mainwindow/Messages.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace orv {
+
+// frmMsgBox: the program's own modal message box.
+class MsgBox : public QDialog {
+    Q_OBJECT
+public:
+    MsgBox(const QString& text, int buttons, int icon, QWidget* parent = nullptr);
+
+    bool result() const { return result_; }
+    QLabel* lblMsg = nullptr;
+    QLabel* imgPergunta = nullptr;
+    QLabel* imgInformacao = nullptr;
+    QLabel* imgGrave = nullptr;
+    QPushButton* cmdMOkay = nullptr;
+    QPushButton* cmdMCancelar = nullptr;
+    QPushButton* cmdMConfirmar = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void done(int r) override;
+
+private:
+    void answer(bool agreed);
+    void centreText();
+
+    bool result_ = false;
+    QPoint dragOffset_;
+};
+
+// The message interface of the running program: each message in a new frmMsgBox.
+class MsgBoxMessages final : public Messages {
+public:
+    bool show(const QString& text, int buttons, int icon) override;
+    void showStandard(const QString& text, Standard kind) override;
+};
+
+} // namespace orv

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QFrame>
+
+namespace orv {
+
+class AppContext;
+
+// A panel frame of the main window. The main window loads it before showing it
+// and runs its extra step after; the panel keeps its own working values.
+class Panel : public QFrame {
+    Q_OBJECT
+public:
+    Panel(const QString& frameName, QWidget* parent = nullptr);
+
+    // Loads the panel's data; runs before the panel is shown by its button.
+    virtual void load() {}
+    // The panel's extra step after it is shown (a focus, say).
+    virtual void afterShow() {}
+    // Prints the panel's report (the print button of the main window).
+    virtual void print() {}
+
+Q_SIGNALS:
+    // The panel asks the main window to show or hide the print button.
+    void printButtonWanted(bool visible);
+    // Moves the keyboard focus to the main window's hidden focus target.
+    void restoreFocusWanted();
+    // Sets the date caption of the main window (lblData).
+    void dateCaptionWanted(const QString& caption);
+};
+
+// The panel of a part of the program that this version does not offer yet.
+class PlaceholderPanel : public Panel {
+    Q_OBJECT
+public:
+    PlaceholderPanel(const QString& frameName, const QString& title, QWidget* parent = nullptr);
+};
+
+} // namespace orv
+
+namespace orv {
+
+// The settings page: filled from the session, or with the new user's values.
+class SettingsPanel : public Panel {
+    Q_OBJECT
+public:
+    using Panel::Panel;
+    virtual void fillFromSession() = 0;
+    virtual void fillForNewUser() = 0;
+
+Q_SIGNALS:
+    // Cancel: back to the last panel, or abandon the new user.
+    void cancelled();
+    // The new user was saved, or the logged-on user's data changed.
+    void saved(bool wasNewUser);
+    // The user deleted himself.
+    void userDeleted();
+};
+
+} // namespace orv

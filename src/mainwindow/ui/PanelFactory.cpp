@@ -1,0 +1,24 @@
+#include "mainwindow/ui/PanelFactory.h"
+
+#include "mainwindow/Panels.h"
+#include "mainwindow/ui/SettingsPlaceholder.h"
+
+namespace orv {
+
+Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
+    const PanelInfo* info = findPanel(name);
+    if (name == panel::Configuracao) {
+        return new SettingsPlaceholder(ctx, parent);
+    }
+    static const QHash<QString, QString> titles{
+        {panel::Inicial, QStringLiteral("Bem-vindo ao Orvalune")},
+        {panel::Compromissos, QStringLiteral("Compromissos")},
+        {panel::Enderecos, QStringLiteral("Endereços")},
+        {panel::Financas, QStringLiteral("Finanças")},
+        {panel::Tarefas, QStringLiteral("Tarefas")},
+        {panel::Notas, QStringLiteral("Anotações")},
+    };
+    return new PlaceholderPanel(info->frame, titles.value(name), parent);
+}
+
+} // namespace orv

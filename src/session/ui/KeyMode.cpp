@@ -1,0 +1,143 @@
+#include "session/ui/KeyMode.h"
+
+#include "session/KeyFilter.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace orv {
+namespace {
+
+int keyCode(const QKeyEvent* e) {
+    if (e->key() == Qt::Key_Backspace) {
+        return keys::Backspace;
+    }
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        return keys::Enter;
+    }
+    const QString text = e->text();
+    return text.isEmpty() ? 0 : text.at(0).unicode();
+}
+
+bool hasSelection(QObject* box) {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        return line->hasSelectedText();
+    }
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(box)) {
+        return plain->textCursor().hasSelection();
+    }
+    if (auto* rich = qobject_cast<QTextEdit*>(box)) {
+        return rich->textCursor().hasSelection();
+    }
+    return false;
+}
+
+QString boxText(QObject* box) {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        return line->text();
+    }
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(box)) {
+        return plain->toPlainText();
+    }
+    return {};
+}
+
+void insertText(QObject* box, const QString& text) {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->insert(text);
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(box)) {
+        plain->insertPlainText(text);
+    } else if (auto* rich = qobject_cast<QTextEdit*>(box)) {
+        rich->insertPlainText(text);
+    }
+}
+
+class KeyModeFilter : public QObject {
+public:
+    KeyModeFilter(QObject* parent, KeyMode mode) : QObject(parent), mode_(mode) {}
+
+protected:
+    bool eventFilter(QObject* box, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Navigation and editing keys without text (Tab, arrows, Delete...) keep
+        // their usual meaning; shortcuts with Ctrl are the box's own.
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            return false;
+        }
+        const int code = keyCode(key);
+        if (code == 0 || (key->modifiers() & Qt::ControlModifier)) {
+            return false;
+        }
+        // Enter types nothing into a one-line box; letting it through keeps
+        // returnPressed (the logon boxes log on with Enter).
+        if (code == keys::Enter && qobject_cast<QLineEdit*>(box)) {
+            return false;
+        }
+        return handle(box, code);
+    }
+
+private:
+    bool handle(QObject* box, int code) {
+        switch (mode_) {
+        case KeyMode::Time:
+        case KeyMode::DayMonth: {
+            const QChar separator = mode_ == KeyMode::Time ? QLatin1Char(':') : QLatin1Char('/');
+            const MaskResult r = twoDigitMask(boxText(box), hasSelection(box), code, separator);
+            if (r.kind == MaskResult::Replace) {
+                if (auto* line = qobject_cast<QLineEdit*>(box)) {
+                    line->setText(r.text);
+                    line->setCursorPosition(r.caret);
+                }
+                return true;
+            }
+            return r.kind == MaskResult::Drop;
+        }
+        case KeyMode::MultilineText:
+            if (code == keys::Enter) {
+                return false;
+            }
+            return filterKey(code, false) == 0;
+        case KeyMode::UpperText: {
+            if (filterKey(code, false) == 0) {
+                return true;
+            }
+            const QString upper = QString(QChar(code)).toUpper();
+            if (upper == QString(QChar(code))) {
+                return false;
+            }
+            insertText(box, upper);
+            return true;
+        }
+        case KeyMode::Phone:
+            if (code == '(' || code == ')') {
+                return false;
+            }
+            return filterKey(code, true) == 0;
+        case KeyMode::Date:
+            if (code == '/') {
+                return false;
+            }
+            return filterKey(code, true) == 0;
+        case KeyMode::Numeric:
+            return filterKey(code, true) == 0;
+        case KeyMode::Text:
+            return filterKey(code, false) == 0;
+        }
+        return false;
+    }
+
+    KeyMode mode_;
+};
+
+} // namespace
+
+void applyKeyMode(QWidget* box, KeyMode mode) {
+    box->installEventFilter(new KeyModeFilter(box, mode));
+}
+
+} // namespace orv
