@@ -2,6 +2,7 @@
 
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/SettingsPlaceholder.h"
+#include "tasks/ui/NotesPanel.h"
 
 namespace orv {
 
@@ -9,6 +10,9 @@ Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
     const PanelInfo* info = findPanel(name);
     if (name == panel::Configuracao) {
         return new SettingsPlaceholder(ctx, parent);
+    }
+    if (name == panel::Notas) {
+        return new tasks::NotesPanel(ctx, parent);
     }
     static const QHash<QString, QString> titles{
         {panel::Inicial, QStringLiteral("Bem-vindo ao Orvalune")},
