@@ -1,5 +1,6 @@
 #include "mainwindow/ui/PanelFactory.h"
 
+#include "finances/ui/FinancesPanel.h"
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/SettingsPlaceholder.h"
 #include "tasks/ui/NotesPanel.h"
@@ -10,6 +11,9 @@ Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
     const PanelInfo* info = findPanel(name);
     if (name == panel::Configuracao) {
         return new SettingsPlaceholder(ctx, parent);
+    }
+    if (name == panel::Financas) {
+        return new finances::FinancesPanel(ctx, parent);
     }
     if (name == panel::Notas) {
         return new tasks::NotesPanel(ctx, parent);
