@@ -4,6 +4,7 @@
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/SettingsPlaceholder.h"
 #include "tasks/ui/NotesPanel.h"
+#include "tasks/ui/TasksPanel.h"
 
 namespace orv {
 
@@ -14,6 +15,9 @@ Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
     }
     if (name == panel::Financas) {
         return new finances::FinancesPanel(ctx, parent);
+    }
+    if (name == panel::Tarefas) {
+        return new tasks::TasksPanel(ctx, parent);
     }
     if (name == panel::Notas) {
         return new tasks::NotesPanel(ctx, parent);
