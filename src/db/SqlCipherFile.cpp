@@ -4,6 +4,8 @@
 #include "db/DbError.h"
 
 #include <QFile>
+#include <QHash>
+#include <QMutex>
 #include <openssl/evp.h>
 #include <sqlcipher/sqlite3.h>
 
@@ -24,8 +26,8 @@ bool isFileCode(int rc) {
 }
 
 [[noreturn]] void fail(sqlite3* db, int rc) {
-    const QString text = db ? QString::fromUtf8(sqlite3_errmsg(db))
-                            : QString::fromUtf8(sqlite3_errstr(rc));
+    const QString text =
+        db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
     throw DbError(isFileCode(rc) ? kFileFailure : rc, text);
 }
 
@@ -156,22 +158,37 @@ SqlCipherFile::SqlCipherFile(QString path, QByteArray passphrase)
 
 SqlCipherFile::~SqlCipherFile() = default;
 
+namespace {
+
+// Keys already derived in this run, by passphrase and salt: a file restored from
+// a backup, or copied, opens without deriving its key again.
+QHash<QByteArray, QByteArray>& derivedKeys() {
+    static QHash<QByteArray, QByteArray> keys;
+    return keys;
+}
+QMutex& derivedKeysLock() {
+    static QMutex lock;
+    return lock;
+}
+
+} // namespace
+
 QByteArray SqlCipherFile::rawKeyFor(const QByteArray& salt) const {
-    auto it = derivedKeys_.constFind(salt);
-    if (it != derivedKeys_.constEnd()) {
+    const QByteArray cacheKey = passphrase_ + '\0' + salt;
+    const QMutexLocker locker(&derivedKeysLock());
+    auto it = derivedKeys().constFind(cacheKey);
+    if (it != derivedKeys().constEnd()) {
         return it.value();
     }
     unsigned char key[kKeySize];
     if (PKCS5_PBKDF2_HMAC_SHA1(passphrase_.constData(), static_cast<int>(passphrase_.size()),
                                reinterpret_cast<const unsigned char*>(salt.constData()),
-                               static_cast<int>(salt.size()), kKdfIterations, kKeySize,
-                               key) != 1) {
+                               static_cast<int>(salt.size()), kKdfIterations, kKeySize, key) != 1) {
         throw DbError(SQLITE_ERROR, QStringLiteral("Falha ao derivar a chave do arquivo."));
     }
-    const QByteArray raw = "x'" +
-                           QByteArray(reinterpret_cast<const char*>(key), kKeySize).toHex() +
+    const QByteArray raw = "x'" + QByteArray(reinterpret_cast<const char*>(key), kKeySize).toHex() +
                            salt.toHex() + "'";
-    derivedKeys_.insert(salt, raw);
+    derivedKeys().insert(cacheKey, raw);
     return raw;
 }
 
@@ -191,7 +208,8 @@ std::shared_ptr<SqlCipherFile::Connection> SqlCipherFile::open() const {
     const QByteArray key = rawKeyFor(salt);
 
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(path_.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc =
+        sqlite3_open_v2(path_.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
     auto connection = std::make_shared<Connection>(raw);
     if (rc != SQLITE_OK) {
         fail(raw, rc);

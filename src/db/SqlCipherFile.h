@@ -49,7 +49,6 @@ private:
 
     QString path_;
     QByteArray passphrase_;
-    mutable QHash<QByteArray, QByteArray> derivedKeys_; // salt -> raw key text
     std::shared_ptr<Connection> pinned_;
 };
 

@@ -1,8 +1,12 @@
 #include "support/TestSupport.h"
 
 #include "db/Schema.h"
+
 #include "session/Passwords.h"
 #include "session/Users.h"
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +53,16 @@ TempProgram::TempProgram() {
     paths_.v1Folder = QDir(dir_.path()).filePath(QStringLiteral("v1"));
     paths_.backupFolder = QDir(dir_.path()).filePath(QStringLiteral("floppy"));
     QDir(dir_.path()).mkpath(QStringLiteral("v1"));
-    createDataFile(paths_.dataFile());
+    // Every test program starts from a copy of one fresh data file made once per
+    // run: the same salt, so its key is derived only once.
+    static QTemporaryDir templateDir;
+    static const QString templateFile = [] {
+        const QString file = QDir(templateDir.path()).filePath(QStringLiteral("dadosn.lst"));
+        createDataFile(file);
+        return file;
+    }();
+    QFile::copy(templateFile, paths_.dataFile());
+    QFile(paths_.dataFile()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 QString TempProgram::path(const QString& name) const {
@@ -76,7 +89,8 @@ qint64 TestApp::addUser(const QString& login, const QString& password, const QSt
 }
 
 void TestApp::logOn(qint64 userCode) {
-    RowSet rs = ctx.db.runQuery(QStringLiteral("Select * from Usuarios Where Codigo = ?"), {userCode});
+    RowSet rs =
+        ctx.db.runQuery(QStringLiteral("Select * from Usuarios Where Codigo = ?"), {userCode});
     loadSession(ctx.session, rs, rs.text(QStringLiteral("Login")));
     readSettings(ctx);
 }

@@ -1,7 +1,9 @@
 #include "mainwindow/ui/WindowServices.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -100,6 +102,18 @@ void bringToFront(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+} // namespace orv
+
+namespace orv {
+
+void centreOnScreen(QWidget* window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
 }
 
 } // namespace orv

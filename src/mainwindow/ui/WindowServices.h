@@ -23,3 +23,8 @@ void bringToFront(QWidget* window);
 void setTopmost(QWidget* window, bool topmost);
 
 } // namespace orv
+
+namespace orv {
+// Places a window in the middle of the screen it is on.
+void centreOnScreen(QWidget* window);
+} // namespace orv

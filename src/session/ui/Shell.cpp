@@ -1,0 +1,256 @@
+#include "session/ui/Shell.h"
+
+#include "mainwindow/ui/MainWindow.h"
+#include "mainwindow/ui/WaitCursor.h"
+#include "mainwindow/ui/WaitWindow.h"
+#include "mainwindow/ui/WindowServices.h"
+#include "session/Logon.h"
+#include "session/SessionEnd.h"
+#include "session/Startup.h"
+#include "session/Users.h"
+#include "session/ui/LogonWindow.h"
+#include "session/ui/TrayIcon.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+
+namespace orv {
+
+QWidget* visibleWindow(const QString& objectName) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName() == objectName) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+Shell::Shell(AppContext& ctx, bool withTray, QObject* parent)
+    : QObject(parent), ctx_(ctx), withTray_(withTray), logon_(new LogonWindow),
+      tray_(new TrayIcon(this)) {
+    connect(logon_, &LogonWindow::logonRequested, this, &Shell::onLogon);
+    connect(logon_, &LogonWindow::newUserRequested, this, &Shell::onNewUser);
+    connect(logon_, &LogonWindow::closeRequested, this, &Shell::closeLogonWindow);
+    connect(tray_, &TrayIcon::showWanted, this, &Shell::trayShow);
+    connect(tray_, &TrayIcon::logOutWanted, this, &Shell::trayLogOut);
+    connect(tray_, &TrayIcon::quitWanted, this, &Shell::quit);
+    tray_->setLogOutVisible(false);
+}
+
+Shell::~Shell() {
+    delete main_;
+    delete logon_;
+}
+
+void Shell::start(bool hasUsers) {
+    logon_->shapeOnce();
+    centreOnScreen(logon_);
+    logon_->show();
+    if (!hasUsers) {
+        ctx_.messages.okay(kFirstRun, msg::Information);
+    }
+    logon_->setUsersExist(hasUsers);
+    if (withTray_) {
+        tray_->add();
+    }
+    ctx_.session.importFlag = readImportFlag(ctx_.db);
+    automaticLogon();
+}
+
+void Shell::restartAfterRestore() {
+    const bool hasUsers = !noUsers(ctx_.db);
+    logon_->setUsersExist(hasUsers);
+    if (!hasUsers) {
+        ctx_.messages.okay(kFirstRun, msg::Information);
+    }
+    ctx_.session.importFlag = readImportFlag(ctx_.db);
+    automaticLogon();
+    if (ctx_.session.loggedOn()) {
+        return;
+    }
+    ctx_.session.loggedOutFlag = false;
+    bringToFront(logon_);
+}
+
+void Shell::automaticLogon() {
+    const RowSet user = automaticLogonUser(ctx_.db);
+    if (user.eof()) {
+        return;
+    }
+    loadSession(ctx_.session, user, user.text(QStringLiteral("Login")));
+    ctx_.session.newUserMode = false;
+    openMainWindow(false);
+}
+
+void Shell::onLogon(const QString& login, const QString& password) {
+    const LogonResult result = logOn(ctx_, login, password);
+    switch (result) {
+    case LogonResult::Restore:
+        restoreFromLogon();
+        return;
+    case LogonResult::LoggedOn:
+        openMainWindow(true);
+        return;
+    default:
+        ctx_.messages.okay(logonRefusal(result), msg::Information);
+    }
+}
+
+void Shell::onNewUser(const QString& login) {
+    switch (checkNewUser(ctx_, login)) {
+    case NewUserResult::EmptyLogin:
+        ctx_.messages.okay(QStringLiteral("Informe o Login !"), msg::Information);
+        logon_->txtLogin->setFocus();
+        return;
+    case NewUserResult::Duplicate:
+        ctx_.messages.okay(QStringLiteral("Usuário já cadastrado, escolha outro Login!"),
+                           msg::Serious);
+        return;
+    case NewUserResult::Accepted:
+        break;
+    }
+    ctx_.session.importAnswer =
+        canImport(ctx_) &&
+        ctx_.messages.confirm(QStringLiteral("Desejar Importar o Dados da Versão 1.0?"));
+    ctx_.session.login = login.trimmed();
+    ctx_.session.newUserMode = true;
+    openMainWindow(tray_->logOutVisible());
+}
+
+void Shell::openMainWindow(bool logOutEntry) {
+    WaitWindow wait;
+    wait.showAndPaint();
+    logon_->picLogon->setEnabled(false);
+    WaitCursor cursor;
+    tray_->setLogOutVisible(logOutEntry);
+    QApplication::processEvents();
+
+    Session& s = ctx_.session;
+    const bool reload = s.restoreFlag || s.loggedOutFlag;
+    s.restoreFlag = false;
+    s.loggedOutFlag = false;
+    if (main_ == nullptr) {
+        createMainWindow();
+        main_->loadSequence();
+    } else if (reload) {
+        main_->loadSequence();
+    }
+    main_->show();
+    if (ctx_.startedWithArguments) {
+        main_->hide();
+    }
+    logon_->hide();
+    logon_->picLogon->setEnabled(true);
+}
+
+void Shell::createMainWindow() {
+    main_ = new MainWindow(ctx_);
+    centreOnScreen(main_);
+    connect(main_, &MainWindow::logoutRequested, this, [this] {
+        if (!ctx_.session.newUserMode) {
+            returnToLogon();
+        }
+    });
+    connect(main_, &MainWindow::hideRequested, this, [this] {
+        if (withTray_) {
+            main_->hide();
+        } else {
+            main_->showMinimized();
+        }
+    });
+    connect(main_, &MainWindow::settingsCancelled, this, &Shell::returnToLogon);
+    connect(main_, &MainWindow::userDeleted, this, &Shell::returnToLogon);
+    connect(main_, &MainWindow::settingsSaved, this, [this](bool wasNewUser) {
+        if (wasNewUser) {
+            tray_->setLogOutVisible(true);
+            main_->tmrChecagem->setInterval(60000);
+            main_->tmrChecagem->start();
+        }
+    });
+    connect(main_, &MainWindow::helpRequested, this,
+            [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(ctx_.paths.helpFile())); });
+    connect(main_, &MainWindow::calculatorRequested, this,
+            [this] { notAvailableYet(QStringLiteral("A calculadora")); });
+    connect(main_, &MainWindow::backupRequested, this,
+            [this] { notAvailableYet(QStringLiteral("A cópia de segurança")); });
+    connect(main_, &MainWindow::restoreRequested, this,
+            [this] { notAvailableYet(QStringLiteral("A recuperação da cópia de segurança")); });
+}
+
+void Shell::notAvailableYet(const QString& what) {
+    ctx_.messages.okay(what +
+                           QStringLiteral(" ainda não está disponível nesta versão do Orvalune."),
+                       msg::Information);
+}
+
+void Shell::restoreFromLogon() {
+    notAvailableYet(QStringLiteral("A recuperação da cópia de segurança"));
+}
+
+void Shell::hideMainWindow() {
+    if (main_ != nullptr) {
+        main_->hide();
+        main_->tmrChecagem->stop();
+        main_->tmrRelogio->stop();
+        main_->setPanelName({});
+    }
+}
+
+void Shell::returnToLogon() {
+    hideMainWindow();
+    logon_->setUsersExist(endSession(ctx_));
+    logon_->txtPass->clear();
+    tray_->setLogOutVisible(false);
+    logon_->show();
+    bringToFront(logon_);
+}
+
+void Shell::closeLogonWindow() {
+    if (withTray_) {
+        logon_->hide();
+    } else {
+        quit();
+    }
+}
+
+void Shell::trayShow() {
+    QWidget* reminder = visibleWindow(QStringLiteral("frmLembrete"));
+    QWidget* box = visibleWindow(QStringLiteral("frmMsgBox"));
+    if (!logon_->isVisible() && !ctx_.session.loggedOn()) {
+        logon_->show();
+    } else if (reminder != nullptr && box != nullptr) {
+        bringToFront(reminder);
+        bringToFront(box);
+    } else if (reminder != nullptr) {
+        bringToFront(reminder);
+    } else if (!logon_->isVisible() && main_ != nullptr) {
+        main_->showNormal();
+        bringToFront(main_);
+    } else if (logon_->isVisible()) {
+        bringToFront(logon_);
+    }
+}
+
+void Shell::trayLogOut() {
+    for (const char* name : {"frmMsgBox", "frmLembrete"}) {
+        if (QWidget* w = visibleWindow(QLatin1String(name))) {
+            w->close();
+        }
+    }
+    returnToLogon();
+}
+
+void Shell::quit() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        w->hide();
+    }
+    tray_->remove();
+    QApplication::quit();
+}
+
+} // namespace orv
