@@ -145,17 +145,6 @@ TEST_F(TaskLogic, NewTaskSaveChecksDatesAndDescriptionAndTrims) {
     EXPECT_EQ(app.count("Tarefas"), 1);
 }
 
-TEST_F(TaskLogic, DeleteAsksFirst) {
-    const qint64 key = add(QDate(2026, 6, 1), "Apagar", Low);
-    tasks.open(tasks.load(5000).rows[0]);
-    EXPECT_FALSE(tasks.removeOpen());
-    EXPECT_EQ(app.messages.last(), kConfirmTaskDelete);
-    EXPECT_EQ(row(key).recordCount(), 1);
-    app.messages.answer(true);
-    EXPECT_TRUE(tasks.removeOpen());
-    EXPECT_EQ(row(key).recordCount(), 0);
-}
-
 struct NotesLogic : TaskLogic {
     NotesState notesState;
     Notes notes{app.ctx, notesState};

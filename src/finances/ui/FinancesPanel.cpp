@@ -1,5 +1,6 @@
 #include "finances/ui/FinancesPanel.h"
 
+#include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/Grid.h"
 #include "mainwindow/ui/PanelControls.h"
 #include "mainwindow/ui/Twips.h"
@@ -45,6 +46,7 @@ bool leftForAnotherControl(QEvent* event) {
 FinancesPanel::FinancesPanel(AppContext& ctx, QWidget* parent)
     : Panel(QStringLiteral("frmFinancas"), parent), ctx_(ctx), ledger_(ctx, state_),
       entries_(ctx, state_, ledger_) {
+    setFont(arial(8));
     buildMonthView();
     buildEntryFrame();
     ctx.resets.add([panel = QPointer<FinancesPanel>(this)] {
@@ -113,6 +115,7 @@ void FinancesPanel::buildMonthView() {
 void FinancesPanel::buildEntryFrame() {
     frmFinancasDados = new QGroupBox(QStringLiteral("   Dados do Lançamento   "), this);
     frmFinancasDados->setObjectName(QStringLiteral("frmFinancasDados"));
+    frmFinancasDados->setAutoFillBackground(true);
     frmFinancasDados->setGeometry(rectTwips(1350, 1000, 8200, 4500));
     QWidget* f = frmFinancasDados;
 

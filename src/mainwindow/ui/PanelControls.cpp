@@ -49,7 +49,7 @@ void layOutColumns(Grid& grid, const QVector<GridColumn>& columns) {
 QLabel* panelLabel(QWidget* parent, const QString& text, const QRect& twipsRect, QWidget* buddy) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(pixels(twipsRect));
-    label->setFont(arial(9, true));
+    label->setFont(arial(8, true));
     label->setBuddy(buddy);
     return label;
 }

@@ -1,5 +1,6 @@
 #include "tasks/ui/NotesPanel.h"
 
+#include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/PanelControls.h"
 #include "mainwindow/ui/WaitCursor.h"
 
@@ -11,6 +12,7 @@ namespace orv::tasks {
 
 NotesPanel::NotesPanel(AppContext& ctx, QWidget* parent)
     : Panel(QStringLiteral("frmNotas"), parent), notes_(ctx, state_) {
+    setFont(arial(8));
     // No key filter: every character is kept as typed.
     txtNotas = panelTextArea(this, QStringLiteral("txtNotas"), QRect(150, 420, 10620, 4600), 0);
     panelLabel(this, QStringLiteral("Suas Anotações :"), QRect(150, 120, 4000, 285), txtNotas);

@@ -1,5 +1,6 @@
 #include "tasks/ui/TasksPanel.h"
 
+#include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/Grid.h"
 #include "mainwindow/ui/PanelControls.h"
 #include "mainwindow/ui/Twips.h"
@@ -35,6 +36,7 @@ QDate typedDate(const QLineEdit* box) {
 
 TasksPanel::TasksPanel(AppContext& ctx, QWidget* parent)
     : Panel(QStringLiteral("frmTarefas"), parent), tasks_(ctx, state_) {
+    setFont(arial(8));
     buildList();
     buildDetailFrame();
     ctx.resets.add([panel = QPointer<TasksPanel>(this)] {
@@ -63,6 +65,7 @@ void TasksPanel::buildList() {
 void TasksPanel::buildDetailFrame() {
     frmTarefasDados = new QGroupBox(QStringLiteral("   Dados da Tarefa   "), this);
     frmTarefasDados->setObjectName(QStringLiteral("frmTarefasDados"));
+    frmTarefasDados->setAutoFillBackground(true);
     frmTarefasDados->setGeometry(rectTwips(5950, 60, 4900, 5520));
     QWidget* f = frmTarefasDados;
 
