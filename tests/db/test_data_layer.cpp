@@ -50,7 +50,8 @@ TEST_F(DataLayer, TextsRoundTripAsTypedAndLoginIgnoresCase) {
     const QString tricky = QString::fromUtf8("D'Ávila; Drop Table Usuarios; -- ç ã é 'x'");
     const qint64 code = app.addUser("ANA");
     EXPECT_EQ(db.executeSql("Update Usuarios set Nome = ? Where Codigo = ?", {tricky, code}), 1);
-    EXPECT_EQ(db.runQuery("Select Nome from Usuarios Where Codigo = ?", {code}).text("Nome"), tricky);
+    EXPECT_EQ(db.runQuery("Select Nome from Usuarios Where Codigo = ?", {code}).text("Nome"),
+              tricky);
     EXPECT_EQ(db.runQuery("Select * from usuarios Where Login = ?", {"ana"}).recordCount(), 1);
     EXPECT_EQ(db.runQuery("Select * from usuarios Where Login = ?", {"ANA "}).recordCount(), 0);
 }
@@ -71,8 +72,9 @@ TEST_F(DataLayer, AccessFunctionsWorkInStatements) {
                   .integer("n"),
               1);
 
-    RowSet s = db.runQuery("Select Asc(?) as a, Asc(\"Left\"(?,1)) as b, ucase(?) as c, \"Left\"(?,2) as d",
-                           {"A", QString::fromUtf8("éx"), QString::fromUtf8("ágil"), "Xyz"});
+    RowSet s = db.runQuery(
+        "Select Asc(?) as a, Asc(\"Left\"(?,1)) as b, ucase(?) as c, \"Left\"(?,2) as d",
+        {"A", QString::fromUtf8("éx"), QString::fromUtf8("ágil"), "Xyz"});
     EXPECT_EQ(s.integer("a"), 65);
     EXPECT_EQ(s.integer("b"), 233);
     EXPECT_EQ(s.text("c"), QString::fromUtf8("ÁGIL"));
@@ -86,7 +88,8 @@ TEST_F(DataLayer, AccessFunctionsWorkInStatements) {
 TEST_F(DataLayer, InsertGivesTheStoreKeyAndTransactionsRollBack) {
     const qint64 u = app.addUser("ANA");
     const qint64 first = db.insertSql("Insert into Notas(Usuario,Notas) values (?,?)", {u, "um"});
-    const qint64 second = db.insertSql("Insert into Notas(Usuario,Notas) values (?,?)", {u, "dois"});
+    const qint64 second =
+        db.insertSql("Insert into Notas(Usuario,Notas) values (?,?)", {u, "dois"});
     EXPECT_EQ(second, first + 1);
     {
         Transaction tx(db);

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
 
 #include <QDir>
 #include <QFile>
@@ -103,6 +105,20 @@ int TestApp::count(const QString& table) const {
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace orv::test
+
+namespace orv::test {
+
+void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(widget, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }
 
 } // namespace orv::test

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <deque>
 #include <memory>
 #include <vector>
@@ -70,6 +71,10 @@ struct TestApp {
     void logOn(qint64 userCode);
     int count(const QString& table) const;
 };
+
+// Types the text into the widget key by key, accented letters included (QTest's
+// own keyClicks knows only ASCII).
+void typeText(QWidget* widget, const QString& text);
 
 // Bytes of a file, to prove that something was not written.
 QByteArray fileBytes(const QString& path);

@@ -196,7 +196,7 @@ void MainWindow::buildControls() {
     tmrChecagem->setObjectName(QStringLiteral("tmrChecagem"));
     tmrRelogio = new QTimer(this);
     tmrRelogio->setObjectName(QStringLiteral("tmrRelogio"));
-    tmrRelogio->setInterval(1000);
+    tmrRelogio->setInterval(60000); // the hands move once a minute
     connect(tmrRelogio, &QTimer::timeout, this, [this] {
         picRelogio->tick();
         lblHora->setText(ctx_.clock.now().time().toString(QStringLiteral("HH:mm")));

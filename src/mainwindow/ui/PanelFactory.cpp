@@ -3,6 +3,7 @@
 #include "finances/ui/FinancesPanel.h"
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/SettingsPlaceholder.h"
+#include "mainwindow/ui/StartPanel.h"
 #include "tasks/ui/NotesPanel.h"
 #include "tasks/ui/TasksPanel.h"
 
@@ -12,6 +13,9 @@ Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
     const PanelInfo* info = findPanel(name);
     if (name == panel::Configuracao) {
         return new SettingsPlaceholder(ctx, parent);
+    }
+    if (name == panel::Inicial) {
+        return new StartPanel(parent);
     }
     if (name == panel::Financas) {
         return new finances::FinancesPanel(ctx, parent);
@@ -23,12 +27,8 @@ Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
         return new tasks::NotesPanel(ctx, parent);
     }
     static const QHash<QString, QString> titles{
-        {panel::Inicial, QStringLiteral("Bem-vindo ao Orvalune")},
         {panel::Compromissos, QStringLiteral("Compromissos")},
         {panel::Enderecos, QStringLiteral("Endereços")},
-        {panel::Financas, QStringLiteral("Finanças")},
-        {panel::Tarefas, QStringLiteral("Tarefas")},
-        {panel::Notas, QStringLiteral("Anotações")},
     };
     return new PlaceholderPanel(info->frame, titles.value(name), parent);
 }

@@ -1,0 +1,182 @@
+#include "support/TestSupport.h"
+
+#include "mainwindow/Panels.h"
+#include "mainwindow/ui/AnalogClock.h"
+#include "mainwindow/ui/Grid.h"
+#include "mainwindow/ui/MainWindow.h"
+#include "mainwindow/ui/MsgBox.h"
+#include "mainwindow/ui/Twips.h"
+#include "mainwindow/ui/WindowServices.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace orv;
+using namespace orv::test;
+
+namespace {
+
+struct MainWindowTest : ::testing::Test {
+    TestApp app;
+    std::unique_ptr<MainWindow> window;
+
+    qint64 logOnAndLoad(const QString& lastPanel) {
+        const qint64 user = app.addUser(QStringLiteral("ANA"), {}, lastPanel);
+        app.logOn(user);
+        window = std::make_unique<MainWindow>(app.ctx);
+        window->show();
+        window->loadSequence();
+        return user;
+    }
+    QString storedPanel() const {
+        return app.ctx.db.runQuery(QStringLiteral("Select Pastinha from Usuarios"))
+            .text(QStringLiteral("Pastinha"));
+    }
+    QStringList visiblePanels() const {
+        QStringList shown;
+        for (const auto& info : panelTable()) {
+            if (window->panelFrame(info.name)->isVisible()) {
+                shown << info.frame;
+            }
+        }
+        return shown;
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, LoadOpensTheLastPanelWithItsTabGap) {
+    logOnAndLoad(QStringLiteral("Enderecos"));
+    EXPECT_EQ(visiblePanels(), QStringList{QStringLiteral("frmEndereco")});
+    EXPECT_EQ(window->frmLinhaApagar->geometry(), QRect(px(6640), px(7075), px(1075), px(60)));
+    EXPECT_TRUE(window->imgImpressora->isVisible());
+    EXPECT_EQ(window->cmdLogout->toolTip(), QStringLiteral("Encerrar Sessão do Usuário [ANA]"));
+    EXPECT_EQ(window->lblIdentNome->text(), QStringLiteral("Nome de ANA"));
+    EXPECT_EQ(window->lblIdentEmail->text(), QStringLiteral("ana@exemplo.com.br"));
+    EXPECT_EQ(app.ctx.settings.decimalSeparator, QLatin1Char(','));
+    EXPECT_EQ(window->tmrChecagem->interval(), 60000);
+    EXPECT_EQ(window->lblData->text(),
+              QLocale().toString(app.clock.today(), QLocale::LongFormat) + QLatin1Char(' '));
+}
+
+TEST_F(MainWindowTest, SwitchingStoresTheLastPanelButNotTwice) {
+    logOnAndLoad(QStringLiteral("Inicial"));
+    EXPECT_FALSE(window->imgImpressora->isVisible());
+    window->imgTarefas->click();
+    EXPECT_EQ(visiblePanels(), QStringList{QStringLiteral("frmTarefas")});
+    EXPECT_EQ(storedPanel(), QStringLiteral("Tarefas"));
+    EXPECT_TRUE(window->imgImpressora->isVisible());
+
+    // The button of the panel already shown does nothing, not even a write.
+    app.ctx.db.executeSql(QStringLiteral("Update Usuarios set Pastinha = 'X'"));
+    window->imgTarefas->click();
+    EXPECT_EQ(storedPanel(), QStringLiteral("X"));
+
+    // The settings page is stored but is never the panel to go back to.
+    window->cmdConfig->click();
+    EXPECT_EQ(visiblePanels(), QStringList{QStringLiteral("frmConfig")});
+    EXPECT_EQ(storedPanel(), QStringLiteral("Configuracao"));
+    EXPECT_EQ(app.ctx.session.lastPanel, QStringLiteral("Tarefas"));
+    EXPECT_FALSE(window->frmLinhaApagar->isVisible());
+    EXPECT_FALSE(window->imgImpressora->isVisible());
+    Q_EMIT window->settingsPage()->cancelled();
+    EXPECT_EQ(visiblePanels(), QStringList{QStringLiteral("frmTarefas")});
+
+    // Alt+5 is the keyboard way to the notes.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_5, Qt::AltModifier);
+    QTest::qWait(300); // a shortcut presses its button with a short animation
+    EXPECT_EQ(window->panelName(), QStringLiteral("Notas"));
+}
+
+TEST_F(MainWindowTest, EmptyLastPanelOpensNothingAndSettingsLeaveToTheStart) {
+    logOnAndLoad(QString());
+    EXPECT_TRUE(visiblePanels().isEmpty());
+    window->cmdConfig->click();
+    Q_EMIT window->settingsPage()->cancelled();
+    EXPECT_EQ(visiblePanels(), QStringList{QStringLiteral("frmInicial")});
+}
+
+TEST_F(MainWindowTest, ClockHandsFollowTheProgramClock) {
+    logOnAndLoad(QString());
+    app.clock.set(QDateTime(QDate(2026, 3, 15), QTime(15, 0)));
+    QMetaObject::invokeMethod(window->tmrRelogio, "timeout", Qt::DirectConnection);
+    EXPECT_EQ(window->lblHora->text(), QStringLiteral("15:00"));
+    // At three o'clock the minute hand points up and the hour hand to the right.
+    EXPECT_NEAR(window->picRelogio->minuteHand().angle, 0.0, 0.01);
+    EXPECT_NEAR(window->picRelogio->hourHand().angle, 90.0, 0.01);
+}
+
+TEST(WindowServices, RegionFromTheKeyColour) {
+    QImage skin(10, 4, QImage::Format_RGB32);
+    skin.fill(Qt::magenta);
+    QPainter p(&skin);
+    p.fillRect(QRect(6, 0, 4, 2), Qt::blue); // touches the right edge
+    p.fillRect(QRect(1, 2, 5, 2), Qt::blue);
+    p.end();
+    skin.setPixel(3, 3, QColor(Qt::magenta).rgb()); // a hole
+    skin.setPixel(0, 0, QColor(Qt::magenta).rgb());
+
+    const QRegion region = buildRegion(skin);
+    EXPECT_TRUE(region.contains(QPoint(9, 0)));
+    EXPECT_TRUE(region.contains(QPoint(1, 2)));
+    EXPECT_FALSE(region.contains(QPoint(3, 3)));
+    EXPECT_FALSE(region.contains(QPoint(0, 0)));
+    EXPECT_EQ(region.boundingRect(), QRect(1, 0, 9, 4));
+
+    QImage blank(5, 5, QImage::Format_RGB32);
+    blank.fill(Qt::magenta);
+    EXPECT_TRUE(buildRegion(blank).isEmpty());
+    EXPECT_TRUE(buildRegion(QImage()).isEmpty());
+}
+
+TEST(MsgBoxWindow, ButtonsIconsAndAnswers) {
+    MsgBox question(QStringLiteral("Você Confirma?"), msg::ConfirmCancel, msg::Question);
+    question.show();
+    EXPECT_FALSE(question.cmdMOkay->isVisible());
+    EXPECT_TRUE(question.cmdMConfirmar->isVisible());
+    EXPECT_TRUE(question.imgPergunta->isVisible());
+    EXPECT_FALSE(question.imgGrave->isVisible());
+    EXPECT_EQ(question.cmdMCancelar->text(), QStringLiteral("C&ancelar"));
+    question.cmdMConfirmar->click();
+    EXPECT_TRUE(question.result());
+
+    MsgBox escaped(QStringLiteral("Você Confirma?"), msg::ConfirmCancel, msg::Question);
+    escaped.show();
+    QTest::keyClick(&escaped, Qt::Key_Escape);
+    EXPECT_FALSE(escaped.result()) << "closing the box is no confirmation";
+
+    MsgBox info(QStringLiteral("Dados Gravados"), msg::Okay, msg::NoIcon);
+    info.show();
+    EXPECT_TRUE(info.cmdMOkay->isVisible());
+    EXPECT_FALSE(info.cmdMCancelar->isVisible());
+    EXPECT_FALSE(info.imgInformacao->isVisible());
+    EXPECT_EQ(info.lblMsg->text(), QStringLiteral("Dados Gravados"));
+}
+
+TEST(GridControl, RowsPicturesAndTwips) {
+    Grid grid(4);
+    grid.setHeader(1, QStringLiteral("Hora"), 900, Qt::AlignCenter);
+    grid.setColumnWidthTwips(0, 0);
+    EXPECT_EQ(grid.rows(), 1) << "the header is row 0";
+    const int row = grid.addRow();
+    EXPECT_EQ(row, 1);
+    grid.setText(row, 0, QStringLiteral("42"));
+    grid.setPicture(row, 2, QStringLiteral("imgAlarme"), Qt::AlignCenter);
+    EXPECT_EQ(grid.pictureName(row, 2), QStringLiteral("imgAlarme"));
+    EXPECT_EQ(grid.text(row, 0), QStringLiteral("42"));
+    EXPECT_EQ(grid.header(1), QStringLiteral("Hora"));
+    EXPECT_EQ(grid.columnWidthTwips(1), 900);
+    EXPECT_TRUE(grid.isColumnHidden(0) || grid.columnWidth(0) == 0);
+    int clicked = 0;
+    QObject::connect(&grid, &Grid::rowClicked, [&](int r) { clicked = r; });
+    grid.clickRow(1);
+    EXPECT_EQ(clicked, 1);
+    grid.clearRows();
+    EXPECT_EQ(grid.rows(), 1);
+}
