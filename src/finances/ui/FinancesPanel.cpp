@@ -68,7 +68,7 @@ void FinancesPanel::buildMonthView() {
     for (int m = 0; m < 12; ++m) {
         cmbFinancasMes->addItem(monthNames().at(m), m + 1);
     }
-    panelLabel(f, QStringLiteral("&Mês :"), QRect(150, 150, 600, 285), cmbFinancasMes);
+    panelLabel(f, QStringLiteral("Mês :"), QRect(150, 150, 600, 285), cmbFinancasMes);
     txtFinancasAno = panelLineBox(f, QStringLiteral("txtFinancasAno"), QRect(2650, 120, 700, 345),
                                   4, Qt::AlignCenter, KeyMode::Numeric);
     txtFinancasAno->setAccessibleName(QStringLiteral("Ano"));
@@ -80,7 +80,7 @@ void FinancesPanel::buildMonthView() {
     txtFinancasSaldoInicial =
         panelLineBox(f, QStringLiteral("txtFinancasSaldoInicial"), QRect(2250, 600, 1300, 345), 11,
                      Qt::AlignRight | Qt::AlignVCenter, KeyMode::Numeric);
-    panelLabel(f, QStringLiteral("Saldo &Inicial do Mês :"), QRect(150, 630, 2100, 285),
+    panelLabel(f, QStringLiteral("Saldo Inicial do Mês :"), QRect(150, 630, 2100, 285),
                txtFinancasSaldoInicial);
     cmdSaldoAnterior =
         pictureButton(f, QStringLiteral("cmdSaldoAnterior"), QStringLiteral("saldo_anterior"),
@@ -129,24 +129,24 @@ void FinancesPanel::buildEntryFrame() {
     txtFinancasDescricao =
         panelTextArea(f, QStringLiteral("txtFinancasDescricao"), QRect(150, 1100, 7900, 1150), 255);
     applyKeyMode(txtFinancasDescricao, KeyMode::MultilineText);
-    panelLabel(f, QStringLiteral("&Descrição da Receita ou Despesa :"), QRect(150, 820, 4500, 285),
+    panelLabel(f, QStringLiteral("Descrição da Receita ou Despesa :"), QRect(150, 820, 4500, 285),
                txtFinancasDescricao);
-    optFinancasReceita = option(f, QStringLiteral("optFinancasReceita"),
-                                QStringLiteral("&Recebido"), QRect(150, 2450, 1500, 330));
-    optFinancasDespesa = option(f, QStringLiteral("optFinancasDespesa"), QStringLiteral("&Pago"),
+    optFinancasReceita = option(f, QStringLiteral("optFinancasReceita"), QStringLiteral("Recebido"),
+                                QRect(150, 2450, 1500, 330));
+    optFinancasDespesa = option(f, QStringLiteral("optFinancasDespesa"), QStringLiteral("Pago"),
                                 QRect(1700, 2450, 1100, 330));
     txtFinancasValor =
         panelLineBox(f, QStringLiteral("txtFinancasValor"), QRect(3750, 2430, 1500, 345), 11,
                      Qt::AlignRight | Qt::AlignVCenter, KeyMode::Numeric);
-    panelLabel(f, QStringLiteral("&Valor :"), QRect(3000, 2460, 750, 285), txtFinancasValor);
-    chkFinancaRealizada = new QCheckBox(QStringLiteral("Lançamento &Efetuado"), f);
+    panelLabel(f, QStringLiteral("Valor :"), QRect(3000, 2460, 750, 285), txtFinancasValor);
+    chkFinancaRealizada = new QCheckBox(QStringLiteral("Lançamento Efetuado"), f);
     chkFinancaRealizada->setObjectName(QStringLiteral("chkFinancaRealizada"));
     chkFinancaRealizada->setGeometry(rectTwips(5500, 2450, 2500, 330));
     cmdFinancasExcluir =
-        panelButton(f, QStringLiteral("cmdFinancasExcluir"), QStringLiteral("E&xcluir Lançamento"),
+        panelButton(f, QStringLiteral("cmdFinancasExcluir"), QStringLiteral("&Excluir Lançamento"),
                     QRect(150, 3700, 2400, 420));
     cmdFinancasVoltar = panelButton(f, QStringLiteral("cmdFinancasVoltar"),
-                                    QStringLiteral("V&oltar"), QRect(3300, 3700, 1600, 420));
+                                    QStringLiteral("&Voltar"), QRect(3300, 3700, 1600, 420));
     cmdFinancasSalvar =
         panelButton(f, QStringLiteral("cmdFinancasSalvar"), QStringLiteral("&Salvar Lançamento"),
                     QRect(5650, 3700, 2400, 420));

@@ -88,16 +88,16 @@ void TasksPanel::buildDetailFrame() {
     }
 
     panelLabel(f, QStringLiteral("Prioridade :"), QRect(135, 1080, 1700, 240));
-    optTarefaAlta = option(f, QStringLiteral("optTarefaAlta"), QStringLiteral("&Alta"), 135);
-    optTarefaNormal = option(f, QStringLiteral("optTarefaNormal"), QStringLiteral("N&ormal"), 1500);
-    optTarefaBaixa = option(f, QStringLiteral("optTarefaBaixa"), QStringLiteral("&Baixa"), 3015);
+    optTarefaAlta = option(f, QStringLiteral("optTarefaAlta"), QStringLiteral("Alta"), 135);
+    optTarefaNormal = option(f, QStringLiteral("optTarefaNormal"), QStringLiteral("Normal"), 1500);
+    optTarefaBaixa = option(f, QStringLiteral("optTarefaBaixa"), QStringLiteral("Baixa"), 3015);
 
     txtTarefaDescricao =
         panelTextArea(f, QStringLiteral("txtTarefaDescricao"), QRect(135, 2020, 4650, 2100), 255);
     applyKeyMode(txtTarefaDescricao, KeyMode::MultilineText);
-    panelLabel(f, QStringLiteral("&Descrição da Tarefa :"), QRect(135, 1750, 3000, 270),
+    panelLabel(f, QStringLiteral("Descrição da Tarefa :"), QRect(135, 1750, 3000, 270),
                txtTarefaDescricao);
-    chkTarefaExecutado = new QCheckBox(QStringLiteral("&Tarefa Executada"), f);
+    chkTarefaExecutado = new QCheckBox(QStringLiteral("Tarefa Executada"), f);
     chkTarefaExecutado->setObjectName(QStringLiteral("chkTarefaExecutado"));
     chkTarefaExecutado->setGeometry(rectTwips(135, 4220, 3000, 330));
 
