@@ -212,6 +212,16 @@ TEST_F(FinancesPanelTest, BadYearsAndAmountsChangeNothingAndTheSessionEndForgets
     retype(p->txtFinancasSaldoInicial, "");
     EXPECT_EQ(p->txtFinancasSaldoInicial->text(), "0,00");
 
+    // Typing stops at 11 characters, but a larger stored balance is shown whole
+    // and stays as it is when the box is left.
+    retype(p->txtFinancasSaldoInicial, "123456789012345");
+    EXPECT_EQ(p->txtFinancasSaldoInicial->text(), "12345678901,00");
+    app.ctx.db.executeSql("Update Saldos set M3 = ?", {123456789012.5});
+    show(3, "2026");
+    EXPECT_EQ(p->txtFinancasSaldoInicial->text(), "123456789012,50");
+    leave(p->txtFinancasSaldoInicial);
+    EXPECT_DOUBLE_EQ(balance(2026, 3), 123456789012.5);
+
     p->cmdFinancasNovo->click();
     app.ctx.resets.runAll();
     EXPECT_FALSE(entryOpen());

@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace orv::finances {
 namespace {
@@ -30,6 +31,17 @@ QRadioButton* option(QWidget* parent, const QString& name, const QString& text,
     button->setGeometry(
         rectTwips(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
     return button;
+}
+
+// The amount boxes take 11 (or 15) typed characters, but an amount written
+// into them is never cut: a cut amount would be stored at the next save.
+void showAmount(QLineEdit* box, const QString& text) {
+    static const char* const kDesignLength = "designLength";
+    if (!box->property(kDesignLength).isValid()) {
+        box->setProperty(kDesignLength, box->maxLength());
+    }
+    box->setMaxLength(std::max(box->property(kDesignLength).toInt(), int(text.size())));
+    box->setText(text);
 }
 
 // The box was left for another control of the program, not for another window.
@@ -178,7 +190,7 @@ bool FinancesPanel::eventFilter(QObject* watched, QEvent* event) {
         if (watched == txtFinancasSaldoInicial && state_.month != 0) {
             startingBalanceLeft();
         } else if (watched == txtFinancasValor) {
-            txtFinancasValor->setText(ledger_.amounts().retype(txtFinancasValor->text()));
+            showAmount(txtFinancasValor, ledger_.amounts().retype(txtFinancasValor->text()));
         }
     }
     return Panel::eventFilter(watched, event);
@@ -207,8 +219,8 @@ void FinancesPanel::showMonth(const LedgerMonth& month) {
         addRow(row);
     }
     layOutColumns(*grdFinancas, month.columns);
-    txtFinancasSaldoInicial->setText(month.startingText);
-    txtFinancasSaldoAtual->setText(month.currentText);
+    showAmount(txtFinancasSaldoInicial, month.startingText);
+    showAmount(txtFinancasSaldoAtual, month.currentText);
     txtFinancasSemRegistro->setVisible(month.noEntries());
     txtFinancasSemRegistro->setEnabled(!month.noEntries());
 }
@@ -285,7 +297,7 @@ void FinancesPanel::openEntry(const EntryForm& form) {
     txtFinancasData->setText(shownDate(form.date));
     txtFinancasDescricao->setPlainText(form.description);
     (form.receipt ? optFinancasReceita : optFinancasDespesa)->setChecked(true);
-    txtFinancasValor->setText(form.amountText);
+    showAmount(txtFinancasValor, form.amountText);
     calFinancas->hide();
     frmFinancasGrade->setEnabled(false);
     cmdFinancasExcluir->setVisible(form.canDelete);
