@@ -71,10 +71,6 @@ void MainWindow::buildControls() {
     picMainSkin->setStyleSheet(QStringLiteral("background-color: #f4efe6;"));
     dragWindowBy(picMainSkin);
 
-    auto* title = label(this, QStringLiteral("lblTitulo"), QRect(24, 8, 300, 26), arial(14, true));
-    title->setText(QStringLiteral("Orvalune"));
-    title->setAttribute(Qt::WA_TransparentForMouseEvents);
-
     picFocus = new QWidget(this);
     picFocus->setObjectName(QStringLiteral("picFocus"));
     picFocus->setGeometry(0, 0, 0, 0);

@@ -12,6 +12,12 @@ QPixmap picture(const QString& controlName) {
         {QStringLiteral("imgAlarme"), QStringLiteral("alarme")},
         {QStringLiteral("imgExecutado"), QStringLiteral("executado")},
         {QStringLiteral("imgCompartilhado"), QStringLiteral("compartilhado")},
+        {QStringLiteral("imdDiaAntes"), QStringLiteral("dia_anterior")},
+        {QStringLiteral("imgDiaAntes"), QStringLiteral("dia_anterior")},
+        {QStringLiteral("imgDiaApos"), QStringLiteral("dia_proximo")},
+        {QStringLiteral("imgCalendario"), QStringLiteral("calendario")},
+        {QStringLiteral("cmdEmailContato"), QStringLiteral("email")},
+        {QStringLiteral("imgImpressora"), QStringLiteral("impressora")},
     };
     const QString file = files.value(controlName, controlName);
     return QPixmap(QStringLiteral(":/images/%1.png").arg(file));

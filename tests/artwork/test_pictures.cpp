@@ -1,0 +1,285 @@
+// The pictures the program embeds: every one is there at its size, the skins
+// give the windows a sound shape with room for the controls laid on them, and
+// the small pictures have clear edges and can be told apart.
+#include "mainwindow/ui/Pictures.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QRect>
+#include <QSet>
+#include <gtest/gtest.h>
+#include <queue>
+#include <vector>
+
+namespace {
+
+QImage picture(const QString& name) {
+    return QImage(QStringLiteral(":/images/%1.png").arg(name));
+}
+
+// Which pixels of a skin belong to the window: every colour but the key at (0, 0).
+class SkinShape {
+public:
+    explicit SkinShape(const QImage& skin)
+        : image_(skin.convertToFormat(QImage::Format_RGB32)), key_(image_.pixel(0, 0)) {}
+
+    bool inside(int x, int y) const { return image_.pixel(x, y) != key_; }
+    QRgb key() const { return key_; }
+
+    bool covers(const QRect& rect) const {
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                if (!inside(x, y)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    QSet<QRgb> colours(const QRect& rect) const {
+        QSet<QRgb> found;
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                found.insert(image_.pixel(x, y) & 0xffffff);
+            }
+        }
+        return found;
+    }
+
+    // Mean lightness (0 to 255) of a rectangle.
+    int lightness(const QRect& rect) const {
+        long sum = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                sum += QColor(image_.pixel(x, y)).lightness();
+            }
+        }
+        return static_cast<int>(sum / (rect.width() * rect.height()));
+    }
+
+    // Pixels on the given side (inside or outside) reached from the start pixels,
+    // moving between neighbours on the same side.
+    int reachable(const std::vector<QPoint>& starts, bool side) const {
+        QImage seen(image_.size(), QImage::Format_Mono);
+        seen.fill(0);
+        std::queue<QPoint> open;
+        const auto visit = [&](QPoint q) {
+            if (image_.rect().contains(q) && seen.pixelIndex(q) == 0 &&
+                inside(q.x(), q.y()) == side) {
+                seen.setPixel(q, 1);
+                open.push(q);
+            }
+        };
+        for (const QPoint start : starts) {
+            visit(start);
+        }
+        int count = 0;
+        while (!open.empty()) {
+            const QPoint p = open.front();
+            open.pop();
+            ++count;
+            for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                visit(p + step);
+            }
+        }
+        return count;
+    }
+
+    std::vector<QPoint> border() const {
+        std::vector<QPoint> points;
+        const int w = image_.width();
+        const int h = image_.height();
+        for (int x = 0; x < w; ++x) {
+            points.insert(points.end(), {QPoint(x, 0), QPoint(x, h - 1)});
+        }
+        for (int y = 0; y < h; ++y) {
+            points.insert(points.end(), {QPoint(0, y), QPoint(w - 1, y)});
+        }
+        return points;
+    }
+
+    int count(bool side) const {
+        int n = 0;
+        for (int y = 0; y < image_.height(); ++y) {
+            for (int x = 0; x < image_.width(); ++x) {
+                n += inside(x, y) == side ? 1 : 0;
+            }
+        }
+        return n;
+    }
+
+private:
+    QImage image_;
+    QRgb key_;
+};
+
+// One piece, no holes, corners cut away: a shaped window rather than a box.
+void expectOneRoundedPiece(const SkinShape& shape, QSize size, QPoint centre) {
+    EXPECT_EQ(shape.key() & 0xffffff, 0xff00ffu);
+    EXPECT_EQ(shape.reachable({centre}, true), shape.count(true)) << "window in several pieces";
+    EXPECT_EQ(shape.reachable(shape.border(), false), shape.count(false)) << "hole in the window";
+    EXPECT_FALSE(shape.inside(size.width() - 1, 0));
+    EXPECT_FALSE(shape.inside(0, size.height() - 1));
+    EXPECT_FALSE(shape.inside(size.width() - 1, size.height() - 1));
+}
+
+TEST(Pictures, EveryPictureOfTheProgramIsEmbeddedAtItsSize) {
+    const std::vector<std::pair<const char*, QSize>> pictures{
+        {"skin_logon", {420, 300}},   {"skin_main", {760, 540}},
+        {"compromissos", {32, 32}},   {"enderecos", {32, 32}},
+        {"financas", {32, 32}},       {"tarefas", {32, 32}},
+        {"notas", {32, 32}},          {"ajuda", {32, 32}},
+        {"config", {24, 24}},         {"logout", {24, 24}},
+        {"calculadora", {24, 24}},    {"backup", {24, 24}},
+        {"restore", {24, 24}},        {"impressora", {24, 24}},
+        {"minimizar", {24, 24}},      {"fechar", {24, 24}},
+        {"anexado", {16, 16}},        {"bloqueado", {16, 16}},
+        {"aniversario", {16, 16}},    {"alarme", {16, 16}},
+        {"executado", {16, 16}},      {"compartilhado", {16, 16}},
+        {"pergunta", {32, 32}},       {"informacao", {32, 32}},
+        {"grave", {32, 32}},          {"fundo_msgbox", {324, 124}},
+        {"fundo_aguarde", {200, 41}}, {"relogio", {90, 90}},
+        {"relogio_centro", {16, 16}}, {"orvalune", {256, 256}},
+        {"orvalune48", {48, 48}},     {"calendario", {24, 24}},
+        {"email", {24, 24}},          {"dia_anterior", {24, 24}},
+        {"dia_proximo", {24, 24}},    {"saldo_anterior", {24, 24}},
+        {"saldo_proximo", {24, 24}},  {"fundo_lembrete", {400, 246}},
+        {"inicial", {400, 220}},
+    };
+    for (const auto& [name, size] : pictures) {
+        const QImage image = picture(QLatin1String(name));
+        ASSERT_FALSE(image.isNull()) << name << " is missing";
+        EXPECT_EQ(image.size(), size) << name;
+    }
+}
+
+TEST(Pictures, ImageControlsFindTheirPictures) {
+    const std::vector<std::pair<const char*, int>> controls{
+        {"imgAnexado", 16},    {"imgBloqueado", 16},    {"imgAniversario", 16},
+        {"imgAlarme", 16},     {"imgExecutado", 16},    {"imgCompartilhado", 16},
+        {"imdDiaAntes", 24},   {"imgDiaAntes", 24},     {"imgDiaApos", 24},
+        {"imgCalendario", 24}, {"cmdEmailContato", 24}, {"imgImpressora", 24},
+    };
+    for (const auto& [name, size] : controls) {
+        const QPixmap pixmap = orv::picture(QLatin1String(name));
+        ASSERT_FALSE(pixmap.isNull()) << name;
+        EXPECT_EQ(pixmap.size(), QSize(size, size)) << name;
+    }
+    // The grid compares a cell's picture with these two: they must differ.
+    EXPECT_NE(orv::picture(QStringLiteral("imgAnexado")).toImage(),
+              orv::picture(QStringLiteral("imgAniversario")).toImage());
+}
+
+TEST(Pictures, MainSkinShapesTheWindowAroundItsControls) {
+    const QImage skin = picture(QStringLiteral("skin_main"));
+    ASSERT_EQ(skin.size(), QSize(760, 540));
+    const SkinShape shape(skin);
+    expectOneRoundedPiece(shape, skin.size(), QPoint(380, 270));
+
+    // The panels' working area is wholly inside and of one plain colour.
+    const QRect work(16, 46, 728, 378);
+    EXPECT_TRUE(shape.covers(work));
+    EXPECT_EQ(shape.colours(work).size(), 1);
+    EXPECT_GT(shape.lightness(work), 200);
+
+    EXPECT_TRUE(shape.covers(QRect(450, 4, 290, 32))) << "header buttons";
+    // Dark captions lie on the header (the date, the minimise caption).
+    EXPECT_GT(shape.lightness(QRect(330, 14, 230, 18)), 200) << "date on the header";
+    EXPECT_GT(shape.lightness(QRect(690, 12, 50, 20)), 200) << "minimise caption";
+    EXPECT_TRUE(shape.covers(QRect(20, 440, 90, 90))) << "clock";
+    EXPECT_GT(shape.lightness(QRect(116, 440, 216, 80)), 200) << "time and identity labels";
+    EXPECT_TRUE(shape.covers(QRect(343, 480, 397, 52))) << "small buttons";
+
+    // Each tab: its gap strip over the line joins its inside to the light grey
+    // under the line, so the chosen tab looks open.
+    const QRgb gapGrey = qRgb(222, 222, 222) & 0xffffff;
+    const std::vector<std::pair<int, int>> tabs{{343, 99}, {443, 72}, {516, 63},
+                                                {580, 56}, {637, 46}, {684, 20}};
+    for (const auto& [left, width] : tabs) {
+        EXPECT_TRUE(shape.covers(QRect(left, 432, width, 40))) << left;
+        EXPECT_EQ(shape.colours(QRect(left + 2, 476, width - 4, 8)), QSet<QRgb>{gapGrey})
+            << "below tab " << left;
+        EXPECT_EQ(shape.colours(QRect(left + 2, 471, width - 4, 1)), QSet<QRgb>{gapGrey})
+            << "foot of tab " << left;
+        EXPECT_LT(shape.lightness(QRect(left + 2, 472, width - 4, 4)), 120)
+            << "line under tab " << left;
+    }
+}
+
+TEST(Pictures, LogonSkinHoldsTheLogonControls) {
+    const QImage skin = picture(QStringLiteral("skin_logon"));
+    ASSERT_EQ(skin.size(), QSize(420, 300));
+    const SkinShape shape(skin);
+    expectOneRoundedPiece(shape, skin.size(), QPoint(210, 150));
+
+    EXPECT_TRUE(shape.covers(QRect(386, 16, 20, 20))) << "close button";
+    EXPECT_TRUE(shape.covers(QRect(40, 120, 340, 90))) << "login and password";
+    EXPECT_TRUE(shape.covers(QRect(60, 222, 300, 32))) << "buttons";
+    // Dark caption text must read on the field behind the two rows.
+    EXPECT_GT(shape.lightness(QRect(50, 132, 100, 64)), 220);
+    EXPECT_GT(shape.lightness(QRect(50, 215, 320, 45)), 200);
+}
+
+TEST(Pictures, SmallPicturesHaveClearEdgesAndDiffer) {
+    const QStringList names{QStringLiteral("compromissos"),   QStringLiteral("enderecos"),
+                            QStringLiteral("financas"),       QStringLiteral("tarefas"),
+                            QStringLiteral("notas"),          QStringLiteral("ajuda"),
+                            QStringLiteral("config"),         QStringLiteral("logout"),
+                            QStringLiteral("calculadora"),    QStringLiteral("backup"),
+                            QStringLiteral("restore"),        QStringLiteral("impressora"),
+                            QStringLiteral("minimizar"),      QStringLiteral("fechar"),
+                            QStringLiteral("calendario"),     QStringLiteral("email"),
+                            QStringLiteral("dia_anterior"),   QStringLiteral("saldo_anterior"),
+                            QStringLiteral("saldo_proximo"),  QStringLiteral("dia_proximo"),
+                            QStringLiteral("anexado"),        QStringLiteral("bloqueado"),
+                            QStringLiteral("aniversario"),    QStringLiteral("alarme"),
+                            QStringLiteral("executado"),      QStringLiteral("compartilhado"),
+                            QStringLiteral("pergunta"),       QStringLiteral("informacao"),
+                            QStringLiteral("grave"),          QStringLiteral("relogio"),
+                            QStringLiteral("relogio_centro"), QStringLiteral("orvalune"),
+                            QStringLiteral("orvalune48")};
+    QSet<QByteArray> seen;
+    for (const QString& name : names) {
+        const QImage image = picture(name).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(image.isNull()) << qPrintable(name);
+        ASSERT_TRUE(image.hasAlphaChannel()) << qPrintable(name);
+        // Transparent corners: the picture sits on whatever is behind it.
+        const int w = image.width() - 1;
+        const int h = image.height() - 1;
+        for (const QPoint corner : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)}) {
+            EXPECT_EQ(qAlpha(image.pixel(corner)), 0) << qPrintable(name);
+        }
+        // Solid enough to see: a fair share of the square is opaque.
+        int opaque = 0;
+        for (int y = 0; y <= h; ++y) {
+            for (int x = 0; x <= w; ++x) {
+                opaque += qAlpha(image.pixel(x, y)) > 200 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(opaque, image.width() * image.height() / 6) << qPrintable(name);
+        // The grid tells rows apart by their pictures: no two may be alike.
+        const QByteArray bits(reinterpret_cast<const char*>(image.constBits()),
+                              static_cast<int>(image.sizeInBytes()));
+        EXPECT_FALSE(seen.contains(bits)) << qPrintable(name) << " repeats another picture";
+        seen.insert(bits);
+    }
+}
+
+TEST(Pictures, BackgroundsAreOpaqueAndLeaveTheTextReadable) {
+    const QImage message = picture(QStringLiteral("fundo_msgbox"));
+    const QImage wait = picture(QStringLiteral("fundo_aguarde"));
+    const QImage reminder = picture(QStringLiteral("fundo_lembrete"));
+    for (const QImage& image : {message, wait, reminder}) {
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(qAlpha(image.convertToFormat(QImage::Format_ARGB32).pixel(0, 0)), 255);
+    }
+    // The message text (dark, from 18, 39) and the loading text (dark blue).
+    EXPECT_GT(SkinShape(message).lightness(QRect(18, 33, 290, 48)), 200);
+    EXPECT_GT(SkinShape(wait).lightness(QRect(15, 6, 160, 28)), 180);
+    // The reminder's date band and its labelled boxes.
+    EXPECT_GT(SkinShape(reminder).lightness(QRect(10, 8, 380, 22)), 180);
+    EXPECT_GT(SkinShape(reminder).lightness(QRect(12, 42, 376, 140)), 200);
+}
+
+} // namespace

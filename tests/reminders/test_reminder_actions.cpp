@@ -1,0 +1,165 @@
+#include "ReminderFixture.h"
+
+#include "reminders/ReminderActions.h"
+#include "reminders/RescheduleChoices.h"
+
+using namespace orv;
+using namespace orv::reminders;
+
+namespace {
+
+struct ReminderActions : test::ReminderFixture {
+    DueItem item(qint64 key) {
+        RowSet rs = row(key);
+        DueItem i;
+        i.kind = rs.isNull("Hora") ? DueItem::Kind::Birthday : DueItem::Kind::Appointment;
+        i.key = key;
+        i.day = rs.date("Data");
+        i.start = rs.time("Hora");
+        i.end = rs.time("HoraFim");
+        i.text = rs.text("Compromisso");
+        return i;
+    }
+    int position(const DueItem& i, const QString& text) {
+        return static_cast<int>(choiceTexts(rescheduleChoices(i.hasEndTime())).indexOf(text));
+    }
+    RescheduleResult move(qint64 key, const QString& choice, const QString& text) {
+        const DueItem i = item(key);
+        return reschedule(db, app.clock, ana, i, position(i, choice), text);
+    }
+};
+
+TEST_F(ReminderActions, RescheduleWithoutEndTimeCountsFromNow) {
+    const qint64 k = add(QDate(2026, 3, 10), QTime(8, 0));
+    at(2026, 3, 15, 14, 7);
+    app.clock.set(app.clock.now().addSecs(42)); // seconds are not kept
+    EXPECT_TRUE(move(k, "  30 minutos", "  Ligar para o D'Ávila  ").moved());
+    RowSet rs = row(k);
+    EXPECT_EQ(rs.date("Data"), QDate(2026, 3, 15));
+    EXPECT_EQ(rs.text("Hora"), "14:37:00");
+    EXPECT_EQ(rs.text("Compromisso"), "Ligar para o D'Ávila");
+    EXPECT_EQ(rs.text("Status"), "0");
+
+    at(2026, 3, 15, 23, 50);
+    EXPECT_TRUE(move(k, "  15 minutos", "Ligar").moved());
+    EXPECT_EQ(row(k).date("Data"), QDate(2026, 3, 16));
+    EXPECT_EQ(row(k).time("Hora"), QTime(0, 5));
+
+    at(2026, 1, 31, 10, 20);
+    EXPECT_TRUE(move(k, "   1 mês", "Ligar").moved());
+    EXPECT_EQ(row(k).date("Data"), QDate(2026, 2, 28));
+    EXPECT_EQ(row(k).time("Hora"), QTime(10, 20));
+    at(2028, 1, 31, 10, 20);
+    EXPECT_TRUE(move(k, "   1 mês", "Ligar").moved());
+    EXPECT_EQ(row(k).date("Data"), QDate(2028, 2, 29));
+
+    at(2026, 3, 15, 9, 0);
+    EXPECT_TRUE(move(k, "   1 semana", "Ligar").moved());
+    EXPECT_EQ(row(k).date("Data"), QDate(2026, 3, 22));
+    EXPECT_TRUE(move(k, "   1 quinzena", "Ligar").moved());
+    EXPECT_EQ(row(k).date("Data"), QDate(2026, 3, 30));
+}
+
+TEST_F(ReminderActions, RescheduleWithEndTimeMovesTheWholeSpanToTodayPlusDays) {
+    const qint64 k = addSpan(QDate(2026, 5, 9), QTime(9, 0), QTime(11, 0), 30);
+    const qint64 untouched = addSpan(QDate(2026, 5, 9), QTime(14, 0), QTime(15, 0), 30);
+    at(2026, 5, 10, 16, 45);
+    const DueItem i = item(k);
+    EXPECT_EQ(choiceTexts(rescheduleChoices(true)).indexOf("   2 dias"), 1);
+    EXPECT_TRUE(reschedule(db, app.clock, ana, i, 1, " Dentista ").moved());
+
+    RowSet rs = family(k);
+    ASSERT_EQ(rs.recordCount(), 5); // 09:00 (to 11:00), 09:30, 10:00, 10:30, 11:00
+    QStringList times;
+    for (; !rs.eof(); rs.moveNext()) {
+        EXPECT_EQ(rs.date("Data"), QDate(2026, 5, 12));
+        EXPECT_EQ(rs.text("Compromisso"), "Dentista");
+        times << rs.time("Hora").toString("HH:mm");
+    }
+    EXPECT_EQ(times, QStringList({"09:00", "09:30", "10:00", "10:30", "11:00"}));
+    EXPECT_EQ(row(k).time("HoraFim"), QTime(11, 0));
+
+    RowSet other = family(untouched);
+    for (; !other.eof(); other.moveNext()) {
+        EXPECT_EQ(other.date("Data"), QDate(2026, 5, 9));
+        EXPECT_EQ(other.text("Compromisso"), "Reunião longa");
+    }
+}
+
+TEST_F(ReminderActions, RefusedRescheduleWritesNothing) {
+    const qint64 k = add(QDate(2026, 3, 15), QTime(8, 0));
+    const qint64 span = addSpan(QDate(2026, 3, 15), QTime(8, 0), QTime(9, 0), 60);
+    at(2026, 3, 15, 9, 0);
+    const QByteArray before = test::fileBytes(db.dataPath());
+
+    RescheduleResult r = move(k, "", "   ");
+    EXPECT_EQ(r.message, "Informe o Tempo!"); // the choice is checked first
+    EXPECT_EQ(r.focus, ReminderField::Choices);
+    EXPECT_EQ(reschedule(db, app.clock, ana, item(k), 21, "Texto").message, "Informe o Tempo!");
+    // The list of an appointment with an end time has only the 12 day choices.
+    EXPECT_EQ(reschedule(db, app.clock, ana, item(span), 12, "x").message, "Informe o Tempo!");
+
+    r = move(k, "   5 minutos", " \t ");
+    EXPECT_EQ(r.message, "Informe uma Descrição do Compromisso !");
+    EXPECT_EQ(r.focus, ReminderField::Description);
+    EXPECT_FALSE(r.moved());
+
+    EXPECT_EQ(test::fileBytes(db.dataPath()), before);
+    EXPECT_EQ(row(k).time("Hora"), QTime(8, 0));
+}
+
+TEST_F(ReminderActions, CompleteAndDeleteAppointments) {
+    const qint64 span = addSpan(QDate(2026, 3, 15), QTime(9, 0), QTime(10, 0), 30);
+    const qint64 single = add(QDate(2026, 3, 15), QTime(8, 0));
+    const qint64 betos = add(QDate(2026, 3, 15), QTime(8, 0), {}, "0", "Dele", beto);
+
+    // An edited text is not stored by completing: the item carries the stored one.
+    DueItem i = item(span);
+    i.text = "editado";
+    completeReminded(db, ana, i);
+    RowSet rs = family(span);
+    EXPECT_EQ(rs.text("Status"), "1");
+    EXPECT_EQ(rs.text("Compromisso"), "Reunião longa");
+    for (rs.moveNext(); !rs.eof(); rs.moveNext()) {
+        EXPECT_EQ(rs.text("Status"), "0"); // continuation rows keep their status
+    }
+
+    deleteReminded(db, ana, item(span));
+    EXPECT_EQ(family(span).recordCount(), 0);
+    EXPECT_EQ(row(single).recordCount(), 1);
+
+    // Another user's row is out of reach even with its key.
+    DueItem foreign = item(betos);
+    deleteReminded(db, ana, foreign);
+    completeReminded(db, ana, foreign);
+    EXPECT_EQ(row(betos).text("Status"), "0");
+    EXPECT_EQ(app.count("Compromissos"), 2);
+}
+
+TEST_F(ReminderActions, BirthdaysMoveOnByAYearOrGoWithoutTheirContact) {
+    const qint64 rosa = addBirthday(QDate(2026, 3, 5), "Rosa");
+    const qint64 leap = addBirthday(QDate(2028, 2, 29), "Léo");
+    db.executeSql("Insert into Enderecos (Usuario,Nome,Aniversario,Compartilhado,ChaveAniversario)"
+                  " values (?,?,?,?,?)",
+                  {ana, "Rosa", "05/03", "N", rosa});
+
+    completeReminded(db, ana, item(rosa));
+    EXPECT_EQ(row(rosa).date("Data"), QDate(2027, 3, 5));
+    EXPECT_EQ(row(rosa).text("Status"), "2");
+    completeReminded(db, ana, item(leap));
+    EXPECT_EQ(row(leap).date("Data"), QDate(2029, 2, 28));
+
+    // A birthday cannot be rescheduled: it has no choices.
+    at(2026, 3, 5, 9, 0);
+    EXPECT_EQ(reschedule(db, app.clock, ana, item(rosa), 0, "x").message, "Informe o Tempo!");
+
+    deleteReminded(db, ana, item(rosa));
+    EXPECT_EQ(row(rosa).recordCount(), 0);
+    RowSet contact = db.runQuery("Select * from Enderecos");
+    ASSERT_EQ(contact.recordCount(), 1);
+    EXPECT_EQ(contact.text("Nome"), "Rosa");
+    EXPECT_EQ(contact.text("Aniversario"), "05/03");
+    EXPECT_EQ(contact.integer("ChaveAniversario"), rosa);
+}
+
+} // namespace
