@@ -44,6 +44,11 @@ test)
     ctest --test-dir build --output-on-failure -j "$(nproc)"
     build build-asan -DORVALUNE_SANITIZE=ON -DORVALUNE_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
     ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+    # The fuzz targets of fuzz/, each for a bounded time, on a clang build of the logic.
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+        -DORVALUNE_FUZZ=ON -DORVALUNE_TESTS=OFF -DORVALUNE_BENCH=OFF >/dev/null
+    cmake --build build-fuzz --target fuzz_targets -j "$(nproc)"
+    ctest --test-dir build-fuzz --output-on-failure
     ;;
 *)
     echo "usage: $0 run|test" >&2

@@ -5,15 +5,23 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace orv {
+
+namespace {
+// The clock face of the design, in twips.
+constexpr int kFace = 550;
+} // namespace
 
 AnalogClock::AnalogClock(const Clock& clock, QWidget* parent) : QWidget(parent), clock_(clock) {
     setObjectName(QStringLiteral("picRelogio"));
-    setFixedSize(px(550), px(550));
+    resize(px(kFace), px(kFace));
 }
 
 void AnalogClock::setUp() {
-    geometry_ = ClockGeometry(twips(width()), twips(height()));
+    // The hands keep the face's design measures, whatever size the face is shown at.
+    geometry_ = ClockGeometry(kFace, kFace);
     const QTime now = clock_.time();
     minute_ = geometry_.minuteHand(now);
     hour_ = geometry_.hourHand(now);
@@ -31,7 +39,7 @@ void AnalogClock::tick() {
 
 void AnalogClock::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     const QPixmap dial(QStringLiteral(":/images/relogio.png"));
     if (!dial.isNull()) {
         p.drawPixmap(rect(), dial);
@@ -43,12 +51,13 @@ void AnalogClock::paintEvent(QPaintEvent*) {
     if (!geometry_.valid()) {
         return;
     }
-    p.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
-    auto drawHand = [&p](const ClockGeometry::Hand& h, QColor colour) {
+    const double scale = std::min(width(), height()) / double(kFace);
+    p.scale(scale, scale);
+    auto drawHand = [&p, scale](const ClockGeometry::Hand& h, QColor colour) {
         // A dark edge under the coloured hand keeps it readable on a light dial.
-        p.setPen(QPen(QColor(20, 40, 60), 5 * kTwipsPerPixel, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(QColor(20, 40, 60), 5 / scale, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(h.inner, h.outer);
-        p.setPen(QPen(colour, 3 * kTwipsPerPixel, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(colour, 3 / scale, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(h.inner, h.outer);
     };
     drawHand(minute_, QColor(255, 255, 128));

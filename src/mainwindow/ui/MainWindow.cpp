@@ -7,7 +7,10 @@
 #include "mainwindow/ui/Twips.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "mainwindow/ui/WindowServices.h"
+#include "reminders/ui/ReminderController.h"
+#include "reminders/ui/ReminderWindow.h"
 #include "session/AppContext.h"
+#include "session/SettingsForm.h"
 #include "session/Users.h"
 
 #include <QApplication>
@@ -96,6 +99,8 @@ void MainWindow::buildControls() {
             });
             connect(settings, &SettingsPanel::saved, this, [this](bool wasNewUser) {
                 showIdentity();
+                cmdLogout->setToolTip(
+                    QStringLiteral("Encerrar Sessão do Usuário [%1]").arg(ctx_.session.login));
                 leaveSettings();
                 Q_EMIT settingsSaved(wasNewUser);
             });
@@ -124,6 +129,8 @@ void MainWindow::buildControls() {
         const int left = px(info.gapLeft);
         const int width = px(info.gapWidth);
         button->setGeometry(left, 432, width, 40);
+        const int side = std::min(32, width - 4);
+        button->setIconSize(QSize(side, side));
         button->setShortcut(QKeySequence(Qt::ALT | Qt::Key(tab.shortcut)));
         *tab.member = button;
         const QString name = info.name;
@@ -198,6 +205,14 @@ void MainWindow::buildControls() {
         lblHora->setText(ctx_.clock.now().time().toString(QStringLiteral("HH:mm")));
     });
     connect(tmrChecagem, &QTimer::timeout, this, &MainWindow::dueCheckTick);
+    reminders = new ReminderController(ctx_, this);
+    reminders->setAppointmentsPanelShown([this] { return panelName_ == panel::Compromissos; });
+    connect(this, &MainWindow::dueCheckTick, reminders, &ReminderController::checkNow);
+    connect(reminders, &ReminderController::dayGridRefreshWanted, this, [this] {
+        if (panelName_ == panel::Compromissos) {
+            panels_.value(panel::Compromissos)->load();
+        }
+    });
 
     connect(cmdConfig, &QPushButton::clicked, this, &MainWindow::openSettings);
     const auto focused = [this](void (MainWindow::*signal)()) {
@@ -277,13 +292,17 @@ void MainWindow::loadSequence() {
     WaitCursor wait;
     QApplication::processEvents();
     shapeOnce();
-    tmrChecagem->setInterval(60000);
-    tmrChecagem->start();
+    startDueCheck();
     tmrRelogio->start();
     setDateCaption(ctx_.clock.today());
 
     if (ctx_.session.newUserMode) {
         tmrChecagem->stop();
+        const IdentityTexts identity = newUserIdentity();
+        lblIdentNome->setText(identity.name);
+        lblIdentTelefone->setText(identity.homePhone);
+        lblIdentCelular->setText(identity.mobilePhone);
+        lblIdentEmail->setText(identity.email);
         settings_->fillForNewUser();
         showPanel(panel::Configuracao);
         return;
@@ -299,6 +318,12 @@ void MainWindow::loadSequence() {
             pressPanel(ctx_.session.lastPanel);
         }
     }
+}
+
+void MainWindow::startDueCheck() {
+    tmrChecagem->setInterval(60000);
+    tmrChecagem->start();
+    reminders->start();
 }
 
 void MainWindow::pressPanel(const QString& name) {

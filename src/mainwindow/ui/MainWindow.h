@@ -15,6 +15,7 @@ namespace orv {
 
 class AppContext;
 class AnalogClock;
+class ReminderController;
 
 // frmAgenda: the working window of a logged-on user. It holds the panels and
 // switches between them; the shell decides what a session end or a quit means.
@@ -72,6 +73,10 @@ public:
     AnalogClock* picRelogio = nullptr;
     QTimer* tmrChecagem = nullptr;
     QTimer* tmrRelogio = nullptr;
+    ReminderController* reminders = nullptr;
+
+    // Starts the due-appointment check from its first tick.
+    void startDueCheck();
 
     // Sets the identity labels from the session (empty values keep a label's text).
     void showIdentity();

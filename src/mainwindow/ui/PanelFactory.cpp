@@ -1,8 +1,10 @@
 #include "mainwindow/ui/PanelFactory.h"
 
+#include "appointments/ui/AppointmentsPanel.h"
+#include "contacts/ui/ContactsPanel.h"
 #include "finances/ui/FinancesPanel.h"
 #include "mainwindow/Panels.h"
-#include "mainwindow/ui/SettingsPlaceholder.h"
+#include "mainwindow/ui/SettingsPage.h"
 #include "mainwindow/ui/StartPanel.h"
 #include "tasks/ui/NotesPanel.h"
 #include "tasks/ui/TasksPanel.h"
@@ -12,10 +14,16 @@ namespace orv {
 Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
     const PanelInfo* info = findPanel(name);
     if (name == panel::Configuracao) {
-        return new SettingsPlaceholder(ctx, parent);
+        return new SettingsPage(ctx, parent);
     }
     if (name == panel::Inicial) {
         return new StartPanel(parent);
+    }
+    if (name == panel::Enderecos) {
+        return new contacts::ContactsPanel(ctx, parent);
+    }
+    if (name == panel::Compromissos) {
+        return new appointments::AppointmentsPanel(ctx, parent);
     }
     if (name == panel::Financas) {
         return new finances::FinancesPanel(ctx, parent);
@@ -26,11 +34,7 @@ Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
     if (name == panel::Notas) {
         return new tasks::NotesPanel(ctx, parent);
     }
-    static const QHash<QString, QString> titles{
-        {panel::Compromissos, QStringLiteral("Compromissos")},
-        {panel::Enderecos, QStringLiteral("Endereços")},
-    };
-    return new PlaceholderPanel(info->frame, titles.value(name), parent);
+    return new PlaceholderPanel(info->frame, name, parent);
 }
 
 } // namespace orv

@@ -1,10 +1,12 @@
 #include "session/ui/Shell.h"
 
+#include "backup/ui/BackupWiring.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "mainwindow/ui/WaitWindow.h"
 #include "mainwindow/ui/WindowServices.h"
 #include "session/Logon.h"
+#include "session/OldDataImport.h"
 #include "session/SessionEnd.h"
 #include "session/Startup.h"
 #include "session/Users.h"
@@ -32,7 +34,7 @@ QWidget* visibleWindow(const QString& objectName) {
 
 Shell::Shell(AppContext& ctx, bool withTray, QObject* parent)
     : QObject(parent), ctx_(ctx), withTray_(withTray), logon_(new LogonWindow),
-      tray_(new TrayIcon(this)) {
+      tray_(new TrayIcon(this)), backup_(ctx) {
     connect(logon_, &LogonWindow::logonRequested, this, &Shell::onLogon);
     connect(logon_, &LogonWindow::newUserRequested, this, &Shell::onNewUser);
     connect(logon_, &LogonWindow::closeRequested, this, &Shell::closeLogonWindow);
@@ -40,6 +42,18 @@ Shell::Shell(AppContext& ctx, bool withTray, QObject* parent)
     connect(tray_, &TrayIcon::logOutWanted, this, &Shell::trayLogOut);
     connect(tray_, &TrayIcon::quitWanted, this, &Shell::quit);
     tray_->setLogOutVisible(false);
+    wireBackup();
+}
+
+void Shell::wireBackup() {
+    backup::BackupHooks& hooks = backup_.hooks();
+    backup::useWaitCursor(hooks);
+    backup::useLogonWindow(hooks, *logon_);
+    hooks.endSession = [this] { leaveSession(); };
+    hooks.showLogon = [this] {
+        logon_->show();
+        restartAfterRestore();
+    };
 }
 
 Shell::~Shell() {
@@ -114,9 +128,7 @@ void Shell::onNewUser(const QString& login) {
     case NewUserResult::Accepted:
         break;
     }
-    ctx_.session.importAnswer =
-        canImport(ctx_) &&
-        ctx_.messages.confirm(QStringLiteral("Desejar Importar o Dados da Versão 1.0?"));
+    offerImport(ctx_);
     ctx_.session.login = login.trimmed();
     ctx_.session.newUserMode = true;
     openMainWindow(tray_->logOutVisible());
@@ -168,18 +180,15 @@ void Shell::createMainWindow() {
     connect(main_, &MainWindow::settingsSaved, this, [this](bool wasNewUser) {
         if (wasNewUser) {
             tray_->setLogOutVisible(true);
-            main_->tmrChecagem->setInterval(60000);
-            main_->tmrChecagem->start();
+            main_->startDueCheck();
         }
     });
     connect(main_, &MainWindow::helpRequested, this,
             [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(ctx_.paths.helpFile())); });
     connect(main_, &MainWindow::calculatorRequested, this,
             [this] { notAvailableYet(QStringLiteral("A calculadora")); });
-    connect(main_, &MainWindow::backupRequested, this,
-            [this] { notAvailableYet(QStringLiteral("A cópia de segurança")); });
-    connect(main_, &MainWindow::restoreRequested, this,
-            [this] { notAvailableYet(QStringLiteral("A recuperação da cópia de segurança")); });
+    backup::useDueCheckTimer(backup_.hooks(), *main_);
+    backup::connectMainWindow(*main_, backup_);
 }
 
 void Shell::notAvailableYet(const QString& what) {
@@ -189,7 +198,9 @@ void Shell::notAvailableYet(const QString& what) {
 }
 
 void Shell::restoreFromLogon() {
-    notAvailableYet(QStringLiteral("A recuperação da cópia de segurança"));
+    if (backup_.restoreAtLogon()) {
+        logon_->setUsersExist(!noUsers(ctx_.db));
+    }
 }
 
 void Shell::hideMainWindow() {
@@ -201,11 +212,15 @@ void Shell::hideMainWindow() {
     }
 }
 
-void Shell::returnToLogon() {
+void Shell::leaveSession() {
     hideMainWindow();
     logon_->setUsersExist(endSession(ctx_));
     logon_->txtPass->clear();
     tray_->setLogOutVisible(false);
+}
+
+void Shell::returnToLogon() {
+    leaveSession();
     logon_->show();
     bringToFront(logon_);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "backup/BackupCommands.h"
+
 #include <QObject>
 #include <QString>
 
@@ -47,16 +49,20 @@ private:
     void openMainWindow(bool logOutEntry);
     void createMainWindow();
     void hideMainWindow();
+    // Ends the session without showing the logon window.
+    void leaveSession();
     void automaticLogon();
     void closeLogonWindow();
     void restoreFromLogon();
     void notAvailableYet(const QString& what);
+    void wireBackup();
 
     AppContext& ctx_;
     bool withTray_;
     LogonWindow* logon_;
     MainWindow* main_ = nullptr;
     TrayIcon* tray_;
+    backup::BackupCommands backup_;
 };
 
 // The visible top-level window of that name, or null.

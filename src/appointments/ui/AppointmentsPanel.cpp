@@ -1,0 +1,151 @@
+#include "appointments/ui/AppointmentsPanel.h"
+
+#include "appointments/DaySchedule.h"
+#include "appointments/ui/AppointmentEditorFrame.h"
+#include "appointments/ui/Controls.h"
+#include "appointments/ui/MonthCalendarFrame.h"
+#include "appointments/ui/ScheduleGrid.h"
+#include "mainwindow/ui/Grid.h"
+#include "mainwindow/ui/Pictures.h"
+#include "mainwindow/ui/Twips.h"
+#include "mainwindow/ui/WaitCursor.h"
+#include "session/AppContext.h"
+
+#include <QHeaderView>
+#include <QPointer>
+#include <QPushButton>
+
+namespace orv::appointments {
+namespace {
+
+constexpr int kColumns = 4;
+constexpr int kRowHeight = 285; // twips
+// The columns, the frame and the vertical scroll bar.
+const int kGridWidth = px(scheduleTwips(400 + 800 + kDescriptionWide)) + 22;
+
+QPushButton* arrow(QWidget* parent, const QString& name, const QString& pictureName,
+                   const QString& tip, const QRect& geometry) {
+    auto* b = control<QPushButton>(parent, name, geometry);
+    b->setIcon(QIcon(orv::picture(pictureName)));
+    b->setFlat(true);
+    b->setToolTip(tip);
+    b->setAccessibleName(tip);
+    return b;
+}
+
+QPushButton* linkLabel(QWidget* parent, const QString& name, const QString& text,
+                       const QRect& geometry) {
+    auto* b = control<QPushButton>(parent, name, geometry);
+    b->setText(text);
+    b->setFlat(true);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+} // namespace
+
+AppointmentsPanel::AppointmentsPanel(AppContext& ctx, QWidget* parent)
+    : Panel(QStringLiteral("frmCompromissos"), parent), ctx_(ctx), currentDay_(ctx.clock.today()) {
+    buildControls();
+    // A new session starts on today's date with both frames closed.
+    QPointer<AppointmentsPanel> self(this);
+    ctx_.resets.add([self] {
+        if (self) {
+            self->currentDay_ = self->ctx_.clock.today();
+            self->frmDadosCompromisso->hide();
+            self->frmCalendar->hide();
+        }
+    });
+}
+
+void AppointmentsPanel::buildControls() {
+    imdDiaAntes = arrow(this, QStringLiteral("imdDiaAntes"), QStringLiteral("imgDiaAntes"),
+                        QStringLiteral("Dia Anterior"), QRect(0, 2, 24, 22));
+    lblDiaAnterior = linkLabel(this, QStringLiteral("lblDiaAnterior"),
+                               QStringLiteral("<< Dia Anterior"), QRect(24, 2, 110, 22));
+    lblProximoDia =
+        linkLabel(this, QStringLiteral("lblProximoDia"), QStringLiteral("Próximo Dia >>"),
+                  QRect(kGridWidth - 156, 2, 110, 22));
+    imgDiaApos = arrow(this, QStringLiteral("imgDiaApos"), QStringLiteral("imgDiaApos"),
+                       QStringLiteral("Próximo Dia"), QRect(kGridWidth - 44, 2, 24, 22));
+    cmdCompromissoCalendario =
+        arrow(this, QStringLiteral("cmdCompromissoCalendario"), QStringLiteral("imgCalendario"),
+              QStringLiteral("Calendário"), QRect((kGridWidth - 86) / 2, 1, 86, 24));
+    cmdCompromissoCalendario->setText(QStringLiteral("&Calendário"));
+    cmdCompromissoCalendario->setFlat(false);
+
+    grdCompromissos = new Grid(kColumns, this);
+    grdCompromissos->setObjectName(QStringLiteral("grdCompromissos"));
+    grdCompromissos->setFont(designFont(QStringLiteral("Book Antiqua"), 9));
+    grdCompromissos->verticalHeader()->setDefaultSectionSize(px(kRowHeight));
+    // The four columns, the frame and room for the vertical scroll bar: the text
+    // column never needs a horizontal one.
+    grdCompromissos->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdCompromissos->setGeometry(0, 28, kGridWidth, 350);
+
+    frmDadosCompromisso = new AppointmentEditorFrame(ctx_, this);
+    frmDadosCompromisso->setGeometry(398, 0, 330, 378);
+    frmCalendar = new MonthCalendarFrame(ctx_, this);
+    frmCalendar->setGeometry(438, 0, 290, 340);
+
+    connect(imdDiaAntes, &QPushButton::clicked, this, [this] { showDay(currentDay_.addDays(-1)); });
+    connect(lblDiaAnterior, &QPushButton::clicked, this,
+            [this] { showDay(currentDay_.addDays(-1)); });
+    connect(imgDiaApos, &QPushButton::clicked, this, [this] { showDay(currentDay_.addDays(1)); });
+    connect(lblProximoDia, &QPushButton::clicked, this,
+            [this] { showDay(currentDay_.addDays(1)); });
+    connect(cmdCompromissoCalendario, &QPushButton::clicked, this, [this] {
+        frmDadosCompromisso->hide();
+        frmCalendar->open(currentDay_);
+    });
+    connect(grdCompromissos, &Grid::rowClicked, this, &AppointmentsPanel::openRow);
+
+    connect(frmDadosCompromisso, &AppointmentEditorFrame::dataChanged, this,
+            &AppointmentsPanel::rebuild);
+    connect(frmDadosCompromisso, &AppointmentEditorFrame::printButtonWanted, this,
+            &Panel::printButtonWanted);
+    connect(frmDadosCompromisso, &AppointmentEditorFrame::restoreFocusWanted, this,
+            &Panel::restoreFocusWanted);
+    connect(frmDadosCompromisso, &AppointmentEditorFrame::closed, this,
+            [this] { grdCompromissos->setFocus(Qt::OtherFocusReason); });
+
+    connect(frmCalendar, &MonthCalendarFrame::dayChosen, this, &AppointmentsPanel::showDay);
+    connect(frmCalendar, &MonthCalendarFrame::todayWanted, this, &AppointmentsPanel::goToToday);
+    connect(frmCalendar, &MonthCalendarFrame::printButtonWanted, this, &Panel::printButtonWanted);
+    connect(frmCalendar, &MonthCalendarFrame::restoreFocusWanted, this, &Panel::restoreFocusWanted);
+}
+
+void AppointmentsPanel::load() {
+    rebuild();
+}
+
+void AppointmentsPanel::afterShow() {
+    Q_EMIT dateCaptionWanted(dayCaption(currentDay_));
+}
+
+void AppointmentsPanel::rebuild() {
+    WaitCursor wait;
+    fillScheduleGrid(*grdCompromissos,
+                     buildDaySchedule(ctx_.db, ScheduleSettings::of(ctx_), currentDay_));
+}
+
+void AppointmentsPanel::showDay(const QDate& day) {
+    WaitCursor wait;
+    currentDay_ = day;
+    rebuild();
+    Q_EMIT dateCaptionWanted(dayCaption(day));
+}
+
+void AppointmentsPanel::goToToday() {
+    Q_EMIT printButtonWanted(true);
+    showDay(ctx_.clock.today());
+    frmCalendar->hide();
+    Q_EMIT restoreFocusWanted();
+}
+
+void AppointmentsPanel::openRow(int row) {
+    frmCalendar->hide();
+    frmDadosCompromisso->open(scheduleRowOf(*grdCompromissos, row), currentDay_);
+}
+
+} // namespace orv::appointments

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "mainwindow/ui/Panel.h"
+
+#include <QDate>
+
+class QPushButton;
+
+namespace orv {
+class AppContext;
+class Grid;
+} // namespace orv
+
+namespace orv::appointments {
+
+class AppointmentEditorFrame;
+class MonthCalendarFrame;
+
+// frmCompromissos: the day schedule of the current day in grdCompromissos, the
+// day arrows, the month calendar and the appointment editor over the grid.
+class AppointmentsPanel : public Panel {
+    Q_OBJECT
+public:
+    AppointmentsPanel(AppContext& ctx, QWidget* parent = nullptr);
+
+    void load() override;
+    void afterShow() override;
+
+    // The day the panel shows; today when a session starts.
+    const QDate& currentDay() const { return currentDay_; }
+    // Shows another day: the grid is rebuilt and lblData names it.
+    void showDay(const QDate& day);
+    // Rebuilds the grid of the current day (after a change of its data).
+    void rebuild();
+
+    Grid* grdCompromissos = nullptr;
+    QPushButton* imdDiaAntes = nullptr;
+    QPushButton* lblDiaAnterior = nullptr;
+    QPushButton* imgDiaApos = nullptr;
+    QPushButton* lblProximoDia = nullptr;
+    QPushButton* cmdCompromissoCalendario = nullptr;
+    AppointmentEditorFrame* frmDadosCompromisso = nullptr;
+    MonthCalendarFrame* frmCalendar = nullptr;
+
+private:
+    void buildControls();
+    void openRow(int row);
+    void goToToday();
+
+    AppContext& ctx_;
+    QDate currentDay_;
+};
+
+} // namespace orv::appointments

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "mainwindow/ui/Fonts.h"
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+namespace orv::appointments {
+
+// Makes a control of the appointment frames: its design name as objectName, its
+// place in pixels and the frames' font.
+template <typename W> W* control(QWidget* parent, const QString& name, const QRect& geometry) {
+    auto* w = new W(parent);
+    w->setObjectName(name);
+    w->setGeometry(geometry);
+    w->setFont(arial(9));
+    return w;
+}
+
+} // namespace orv::appointments

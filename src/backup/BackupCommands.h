@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace orv {
+
+class AppContext;
+
+namespace backup {
+
+// What the windows do around a backup or a restore. Every hook may be left
+// empty; the commands call only those that are set.
+struct BackupHooks {
+    std::function<void()> beginWait;     // the hourglass pointer on
+    std::function<void()> endWait;       // and off again
+    std::function<void()> stopDueCheck;  // tmrChecagem of the main window
+    std::function<void()> startDueCheck; // tmrChecagem again
+    // After a restore from the main window: hide the main window, end the
+    // session, empty txtPass and hide the tray menu's LogOut entry.
+    std::function<void()> endSession;
+    // Then, with the restore flag set: run the logon window's load step again.
+    std::function<void()> showLogon;
+    // After a restore from the logon window: empty txtLogin and enable it again.
+    std::function<void()> loginRestored;
+};
+
+// The backup and restore commands of the main window (cmdBackup, cmdRestore)
+// and the restore of the logon window. They talk to the user through
+// ctx.messages and keep the last error code between operations.
+class BackupCommands {
+public:
+    explicit BackupCommands(AppContext& ctx, BackupHooks hooks = {});
+
+    void setHooks(BackupHooks hooks) { hooks_ = std::move(hooks); }
+    BackupHooks& hooks() { return hooks_; }
+
+    // cmdBackup: the data file into the backup file on the backup drive.
+    void backup();
+    // cmdRestore: the data file from the backup, then back to the logon.
+    void restore();
+    // The restore started at the logon window; true when the data file was replaced.
+    bool restoreAtLogon();
+
+    int lastError() const { return lastError_; }
+
+    static QString backupFailure(int error);
+    static QString restoreFailure(int error);
+
+private:
+    bool checkRestoreDisk();
+    bool replaceDataFile();
+    QString backupFile() const;
+    QString workFile() const;
+    static void call(const std::function<void()>& hook);
+
+    AppContext& ctx_;
+    BackupHooks hooks_;
+    int lastError_ = 0;
+};
+
+} // namespace backup
+} // namespace orv

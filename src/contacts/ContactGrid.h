@@ -1,0 +1,50 @@
+#pragma once
+
+#include "contacts/Contact.h"
+#include "contacts/ContactFilter.h"
+#include "db/RowSet.h"
+
+#include <QVector>
+#include <Qt>
+#include <array>
+
+namespace orv {
+class AppContext;
+}
+
+namespace orv::contacts {
+
+// A column of the contact grid: header (shown in bold), width in twips, alignment.
+struct GridColumn {
+    QString header;
+    int widthTwips;
+    Qt::Alignment alignment;
+};
+
+// Column 0 is hidden and holds the row record; 1 name, 2 phone, 3 company, 4 birthday.
+inline constexpr int kGridColumns = 5;
+const std::array<GridColumn, kGridColumns>& contactColumns();
+
+// What one data row of the contact grid shows.
+struct ContactRow {
+    QString record;       // column 0: the fields of the detail form, each ended by a TAB
+    QString nameCell;     // "    " + name, with " [login]" for another user's contact
+    bool sharedPicture;   // the cell carries imgCompartilhado: another user's shared contact
+    QString phoneCell;    // the first of home, business and mobile phone that is not empty
+    QString companyCell;  // "  " + company
+    QString birthdayCell; // "DD/MM" or empty
+};
+
+// The rows of a contact query's result (see runContactQuery), in its order.
+QVector<ContactRow> contactRows(RowSet rows, qint64 user);
+
+// The address book of the logged-on user under the filter, with his
+// show-shared setting. No row means "Sem Registro para Exibição".
+QVector<ContactRow> listContacts(const AppContext& ctx, const ContactFilter& filter);
+
+// A clicked row back as the detail form shows it: the record's fields trimmed,
+// name and company from their cells trimmed (another user's name keeps its
+// bracketed login).
+Contact contactFromRow(const QString& record, const QString& nameCell, const QString& companyCell);
+
+} // namespace orv::contacts

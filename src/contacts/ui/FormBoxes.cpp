@@ -1,0 +1,59 @@
+#include "contacts/ui/FormBoxes.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace orv::contacts {
+namespace {
+
+void addLabel(QWidget* parent, QGridLayout* grid, int row, int col, const QString& text,
+              QWidget* buddy) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(label, row, col);
+}
+
+} // namespace
+
+QLineEdit* lineBox(QWidget* parent, QGridLayout* grid, int row, int col, const QString& label,
+                   const QString& name, int maxLength, int columnSpan) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(label.trimmed());
+    box->setMaxLength(maxLength);
+    addLabel(parent, grid, row, col, label, box);
+    grid->addWidget(box, row, col + 1, 1, columnSpan);
+    return box;
+}
+
+QPlainTextEdit* notesBox(QWidget* parent, QGridLayout* grid, int row, int col, const QString& label,
+                         const QString& name, int maxLength, int columnSpan) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(label.trimmed());
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setTabChangesFocus(true);
+    QObject::connect(box, &QPlainTextEdit::textChanged, box, [box, maxLength] {
+        const QString text = box->toPlainText();
+        if (text.size() > maxLength) {
+            box->setPlainText(text.left(maxLength));
+            box->moveCursor(QTextCursor::End);
+        }
+    });
+    addLabel(parent, grid, row, col, label, box);
+    grid->addWidget(box, row, col + 1, 1, columnSpan);
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const QString& caption, const QString& name) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace orv::contacts

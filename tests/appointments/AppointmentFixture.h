@@ -1,0 +1,79 @@
+#pragma once
+
+#include "appointments/AppointmentStore.h"
+#include "appointments/DaySchedule.h"
+#include "support/TestSupport.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace orv::test {
+
+// A data file with two users, ANA (logged on) and BETO, and quick ways to write
+// their appointments and read the day grid back as text.
+struct AppointmentFixture : ::testing::Test {
+    TestApp app;
+    Db& db = app.ctx.db;
+    qint64 ana = app.addUser(QStringLiteral("ANA"));
+    qint64 beto = app.addUser(QStringLiteral("BETO"));
+    QDate day{2026, 12, 2};
+
+    AppointmentFixture() { app.logOn(ana); }
+
+    appointments::ScheduleSettings settings(const QString& start, const QString& end, int step,
+                                            const QString& birthdays = QStringLiteral("A"),
+                                            bool showShared = true) const {
+        appointments::ScheduleSettings s;
+        s.user = ana;
+        s.gridStart = QTime::fromString(start, QStringLiteral("HH:mm"));
+        s.gridEnd = QTime::fromString(end, QStringLiteral("HH:mm"));
+        s.gridStep = step;
+        s.birthdayPosition = birthdays;
+        s.showShared = showShared;
+        return s;
+    }
+
+    qint64 add(qint64 user, const QString& start, const QString& text,
+               const QString& status = appointments::kPending,
+               const QString& shared = QStringLiteral("N"), const QString& end = {},
+               qint64 parent = 0) {
+        appointments::Appointment a;
+        a.day = day;
+        a.start = QTime::fromString(start, QStringLiteral("HH:mm"));
+        a.end = QTime::fromString(end, QStringLiteral("HH:mm"));
+        a.text = text;
+        a.status = status;
+        a.shared = shared;
+        a.parent = parent;
+        return appointments::insertAppointment(db, user, a);
+    }
+
+    qint64 addBirthday(qint64 user, const QString& name, const QString& shared = "N") {
+        return add(user, QString(), QStringLiteral("Aniversário ") + name, appointments::kBirthday,
+                   shared);
+    }
+
+    // Each row as "time|description", both trimmed: "08:00|" for an empty slot.
+    static QStringList lines(const appointments::DaySchedule& schedule) {
+        QStringList out;
+        for (const auto& row : schedule.rows) {
+            out << row.timeText.trimmed() + QLatin1Char('|') + row.description.trimmed();
+        }
+        return out;
+    }
+
+    // The stored rows of the user for a day: "Hora|HoraFim|ChavePai" by time.
+    QStringList storedRows(qint64 user, const QDate& on) const {
+        QStringList out;
+        RowSet rs = db.runQuery(QStringLiteral("Select Hora,HoraFim,ChavePai from Compromissos "
+                                               "Where Usuario = ? and Data = ? Order By Hora"),
+                                {user, on});
+        for (; !rs.eof(); rs.moveNext()) {
+            out << rs.text("Hora").left(5) + QLatin1Char('|') + rs.text("HoraFim").left(5) +
+                       QLatin1Char('|') + QString::number(rs.integer("ChavePai"));
+        }
+        return out;
+    }
+};
+
+} // namespace orv::test

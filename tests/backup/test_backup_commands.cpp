@@ -1,0 +1,222 @@
+#include "backup/BackupCommands.h"
+#include "backup/BackupErrors.h"
+#include "backup/BackupFormat.h"
+#include "backup/ui/BackupWiring.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace orv;
+using namespace orv::backup;
+
+namespace {
+
+const QString kRestoreDone = "  Restauração Realizada com Sucesso!  \r\n"
+                             "    É Necessário Logar Novamente!";
+
+struct Commands : ::testing::Test {
+    test::TestApp app;
+    QStringList calls; // the hooks in the order the commands ran them
+    BackupCommands commands{app.ctx, recordingHooks()};
+
+    BackupHooks recordingHooks() {
+        BackupHooks hooks;
+        hooks.beginWait = [this] { calls << "wait"; };
+        hooks.endWait = [this] { calls << "endwait"; };
+        hooks.stopDueCheck = [this] { calls << "stop"; };
+        hooks.startDueCheck = [this] { calls << "start"; };
+        hooks.endSession = [this] { calls << "endsession"; };
+        hooks.showLogon = [this] {
+            calls << (app.ctx.session.restoreFlag ? "logon(flag)" : "logon");
+        };
+        return hooks;
+    }
+
+    QString drive() const { return app.ctx.paths.backupFolder; }
+    QString onDrive(const QString& name) const { return QDir(drive()).filePath(name); }
+    QString dataFile() const { return app.ctx.paths.dataFile(); }
+    void insertDisk() { ASSERT_TRUE(QDir().mkpath(drive())); }
+    void putOnDrive(const QString& name, const QByteArray& bytes) {
+        QFile file(onDrive(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    QByteArray backupImage(const QByteArray& data) {
+        QByteArray image;
+        int error = 0;
+        EXPECT_TRUE(compressBuffer(data, image, 9, error, true));
+        return image;
+    }
+    // The program folder holds the data file and nothing left over by a restore.
+    QStringList programFiles() const {
+        return QDir(app.ctx.paths.programFolder)
+            .entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    void expectMessage(const QString& text, int buttons, int icon) {
+        ASSERT_FALSE(app.messages.shown().empty());
+        const auto& shown = app.messages.shown().back();
+        EXPECT_EQ(shown.text, text);
+        EXPECT_EQ(shown.buttons, buttons);
+        EXPECT_EQ(shown.icon, icon);
+    }
+};
+
+TEST_F(Commands, BackupNeedsADiskHoldingNothingButAnEarlierBackup) {
+    commands.backup();
+    expectMessage("Insira um Disquete em Branco no Drive A:", msg::Okay, msg::Serious);
+
+    insertDisk();
+    putOnDrive("orvalune.bck", "other");
+    commands.backup();
+    expectMessage("Limpe o Disquete para efetuar Backup!", msg::Okay, msg::Serious);
+    ASSERT_TRUE(QFile::remove(onDrive("orvalune.bck")));
+    putOnDrive("Orvalune.Bck", "an earlier backup");
+    putOnDrive("notas.txt", "x");
+    commands.backup();
+    expectMessage("Limpe o Disquete para efetuar Backup!", msg::Okay, msg::Serious);
+    EXPECT_TRUE(calls.isEmpty());
+    EXPECT_EQ(test::fileBytes(onDrive("Orvalune.Bck")), "an earlier backup");
+    ASSERT_TRUE(QFile::remove(onDrive("notas.txt")));
+
+    // Folders and hidden files are no files of the disk.
+    ASSERT_TRUE(QDir(drive()).mkdir("pasta"));
+    putOnDrive(".oculto", "x");
+    app.addUser("ANA");
+    commands.backup();
+    expectMessage("Backup Realizado com Sucesso!", msg::Okay, msg::NoIcon);
+    EXPECT_EQ(calls, QStringList({"wait", "stop", "endwait", "start"}));
+    EXPECT_EQ(commands.lastError(), 0);
+    EXPECT_EQ(test::fileBytes(onDrive("Orvalune.Bck")), backupImage(test::fileBytes(dataFile())));
+    EXPECT_EQ(QDir(drive()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({".oculto", "Orvalune.Bck"}));
+
+    // In new-user mode the button does nothing.
+    app.messages.clear();
+    calls.clear();
+    app.ctx.session.newUserMode = true;
+    commands.backup();
+    commands.restore();
+    EXPECT_TRUE(app.messages.shown().empty());
+    EXPECT_TRUE(calls.isEmpty());
+}
+
+TEST_F(Commands, FailedBackupShowsItsCodeAndRestartsTheTimer) {
+    insertDisk();
+    putOnDrive("Orvalune.Bck", "an earlier backup");
+    ASSERT_TRUE(QFile::remove(dataFile()));
+    commands.backup();
+    expectMessage("Impossível Efetuar Backup (53)!", msg::Okay, msg::Serious);
+    EXPECT_EQ(commands.lastError(), err::FileNotFound);
+    EXPECT_EQ(calls, QStringList({"wait", "stop", "endwait", "start"}));
+    EXPECT_EQ(test::fileBytes(onDrive("Orvalune.Bck")), "an earlier backup");
+}
+
+TEST_F(Commands, RestoreLooksAtTheFirstFileAndAsksFirst) {
+    commands.restore();
+    expectMessage("Insira um Disquete no Drive A:", msg::Okay, msg::Serious);
+    insertDisk();
+    commands.restore();
+    expectMessage("Disquete não contém Backup da Orvalune!", msg::Okay, msg::Serious);
+    putOnDrive("Orvalune.Bck", backupImage(test::fileBytes(dataFile())));
+    putOnDrive("Agenda.txt", "x"); // sorts before the backup
+    commands.restore();
+    expectMessage("Disquete não contém Backup da Orvalune!", msg::Okay, msg::Serious);
+    ASSERT_TRUE(QFile::remove(onDrive("Agenda.txt")));
+    putOnDrive("zeta.txt", "x"); // after it: not looked at
+
+    const QByteArray before = test::fileBytes(dataFile());
+    commands.restore(); // cancelled
+    expectMessage("Você Confirma Restaução do Backup?", msg::ConfirmCancel, msg::Question);
+    EXPECT_TRUE(calls.isEmpty());
+    EXPECT_EQ(test::fileBytes(dataFile()), before);
+    EXPECT_FALSE(app.ctx.session.restoreFlag);
+}
+
+TEST_F(Commands, RestoreBringsTheOldDataBackAndReturnsToTheLogon) {
+    const qint64 ana = app.addUser("ANA");
+    app.logOn(ana);
+    insertDisk();
+    commands.backup();
+    const QByteArray saved = test::fileBytes(dataFile());
+    app.addUser("BETO");
+    ASSERT_EQ(app.count("Usuarios"), 2);
+
+    calls.clear();
+    app.messages.answer(true);
+    commands.restore();
+    expectMessage(kRestoreDone, msg::Okay, msg::NoIcon);
+    EXPECT_EQ(app.messages.texts().mid(1),
+              QStringList({"Você Confirma Restaução do Backup?", kRestoreDone}));
+    EXPECT_EQ(calls, QStringList({"wait", "stop", "endwait", "endsession", "logon(flag)"}));
+    EXPECT_EQ(test::fileBytes(dataFile()), saved);
+    EXPECT_EQ(app.count("Usuarios"), 1);
+    EXPECT_EQ(programFiles(), QStringList({"dadosn.lst"}));
+    EXPECT_TRUE(QFile::exists(onDrive("Orvalune.Bck")));
+}
+
+TEST_F(Commands, DamagedBackupsLeaveTheDataFileAlone) {
+    app.addUser("ANA");
+    const QByteArray data = test::fileBytes(dataFile());
+    const QByteArray image = backupImage(data);
+    const qsizetype n = image.size() - kTrailerSize;
+    QByteArray badTrailer = image;
+    badTrailer[n + 4] = 'x';
+
+    const struct {
+        QByteArray bytes;
+        int code; // 0: any code but 0
+    } cases[] = {
+        {badTrailer, err::BadTrailer},
+        {image.left(10), err::BadTrailer},
+        {image.left(n) + lengthTrailer(data.size() + 100), err::LengthMismatch},
+        {QByteArray(4000, 'z') + lengthTrailer(4000), 0},
+        {QByteArray(), err::InvalidFileFormat},
+        {backupImage("not a data file at all"), err::InvalidFileFormat},
+    };
+    insertDisk();
+    QFile stale(
+        QDir(app.ctx.paths.programFolder).filePath("Orvalune.Bck")); // an interrupted restore
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    for (const auto& c : cases) {
+        putOnDrive("Orvalune.Bck", c.bytes);
+        calls.clear();
+        app.messages.answer(true);
+        commands.restore();
+        const int code = commands.lastError();
+        if (c.code != 0) {
+            EXPECT_EQ(code, c.code);
+        }
+        EXPECT_NE(code, 0);
+        expectMessage(QString("Impossível Efetuar Restauração (%1)!").arg(code), msg::Okay,
+                      msg::Serious);
+        EXPECT_EQ(calls, QStringList({"wait", "stop", "endwait", "start"}));
+        EXPECT_EQ(test::fileBytes(dataFile()), data);
+        EXPECT_EQ(programFiles(), QStringList({"dadosn.lst"}));
+        EXPECT_FALSE(app.ctx.session.restoreFlag);
+    }
+    EXPECT_EQ(app.count("Usuarios"), 1);
+}
+
+TEST_F(Commands, HourglassOnlyWhileWorking) {
+    BackupHooks hooks;
+    useWaitCursor(hooks);
+    bool busyWhileWorking = false;
+    hooks.stopDueCheck = [&] {
+        busyWhileWorking = QApplication::overrideCursor() != nullptr &&
+                           QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    };
+    commands.setHooks(hooks);
+    bool busyDuringMessage = true;
+    app.messages.whileShown([&] { busyDuringMessage = QApplication::overrideCursor() != nullptr; });
+    insertDisk();
+    commands.backup();
+    EXPECT_TRUE(busyWhileWorking);
+    EXPECT_FALSE(busyDuringMessage);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+} // namespace

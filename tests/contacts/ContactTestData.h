@@ -1,0 +1,50 @@
+#pragma once
+
+#include "contacts/ContactGrid.h"
+#include "contacts/ContactStore.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace orv::test {
+
+// A data file with two users: ANA, logged on, and BETO, whose contacts she may see.
+struct ContactBook : ::testing::Test {
+    TestApp app;
+    qint64 ana = app.addUser(QStringLiteral("ANA"));
+    qint64 beto = app.addUser(QStringLiteral("BETO"));
+
+    ContactBook() { app.logOn(ana); }
+
+    contacts::Contact save(qint64 owner, contacts::Contact c) {
+        contacts::saveContact(app.ctx.db, owner, app.clock.today(), c);
+        return c;
+    }
+    contacts::Contact save(qint64 owner, const QString& name, bool shared = false) {
+        contacts::Contact c;
+        c.name = name;
+        c.shared = shared;
+        return save(owner, c);
+    }
+
+    QVector<contacts::ContactRow> rows(const contacts::ContactFilter& filter = {}) {
+        return contacts::listContacts(app.ctx, filter);
+    }
+    // The name column of the list, without its leading blanks.
+    QStringList names(const contacts::ContactFilter& filter = {}) {
+        QStringList list;
+        for (const auto& r : rows(filter)) {
+            list << r.nameCell.mid(4);
+        }
+        return list;
+    }
+    RowSet appointments() {
+        return app.ctx.db.runQuery(QStringLiteral("Select * from Compromissos Order By Chave"));
+    }
+    RowSet contactRow(qint64 key) {
+        return app.ctx.db.runQuery(QStringLiteral("Select * from Enderecos Where Chave = ?"),
+                                   {key});
+    }
+};
+
+} // namespace orv::test

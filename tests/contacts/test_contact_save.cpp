@@ -1,0 +1,257 @@
+#include "ContactTestData.h"
+
+#include "appointments/AppointmentStore.h"
+#include "contacts/ContactForm.h"
+#include "db/DbError.h"
+
+using namespace orv;
+using namespace orv::contacts;
+
+namespace {
+
+using ContactSave = test::ContactBook;
+
+Contact withBirthday(const QString& name, const QString& birthday, bool shared = false) {
+    Contact c;
+    c.name = name;
+    c.birthday = birthday;
+    c.shared = shared;
+    return c;
+}
+
+TEST(ContactForm, ChecksNameThenBirthday) {
+    ContactCheck ok = checkContactForm("  joão da Silva  ", "15/03");
+    EXPECT_TRUE(ok.ok());
+    EXPECT_EQ(ok.name, "João da Silva");
+    EXPECT_EQ(ok.birthday, "15/03");
+    EXPECT_EQ(checkContactForm("ágata", "").name, "Ágata");
+    EXPECT_EQ(checkContactForm("Davi", "").birthday, "");
+    EXPECT_EQ(checkContactForm("Davi", "1/3").birthday, "01/03");
+
+    const ContactCheck noName = checkContactForm("   ", "29/02");
+    EXPECT_EQ(noName.message, "Informe o Nome do Contato!");
+    EXPECT_EQ(noName.icon, msg::Serious);
+    EXPECT_EQ(noName.focus, "txtDadosEndNome");
+
+    for (const char* bad : {"29/02", "31/04", "32/01", "00/05", "15/13", "15-03", "1503", "15/",
+                            "ab/cd", "15/03/2000"}) {
+        const ContactCheck c = checkContactForm(" eva ", bad);
+        EXPECT_EQ(c.message, "Informe o Aniversário em DD/MM!") << bad;
+        EXPECT_EQ(c.icon, msg::Information);
+        EXPECT_EQ(c.focus, "txtDadosEndAniversario");
+        EXPECT_EQ(c.name, "Eva"); // the name box was already tidied
+    }
+    EXPECT_TRUE(checkContactForm("Eva", "28/02").ok());
+    EXPECT_TRUE(checkContactForm("Eva", "31/12").ok());
+}
+
+TEST(ContactForm, NextBirthdayIsAfterToday) {
+    const QDate march15(2026, 3, 15);
+    EXPECT_EQ(nextBirthday("15/03", march15), QDate(2027, 3, 15));
+    EXPECT_EQ(nextBirthday("16/03", march15), QDate(2026, 3, 16));
+    EXPECT_EQ(nextBirthday("14/03", march15), QDate(2027, 3, 14));
+    EXPECT_EQ(nextBirthday("01/01", QDate(2026, 12, 31)), QDate(2027, 1, 1));
+    EXPECT_FALSE(nextBirthday("29/02", QDate(2027, 1, 1)).isValid());
+    EXPECT_FALSE(nextBirthday("", march15).isValid());
+}
+
+TEST_F(ContactSave, NewContactsGetTheirBirthdayOnTheNextOccurrence) {
+    ASSERT_EQ(app.clock.today(), QDate(2026, 3, 15));
+    const Contact today = save(ana, withBirthday("Hoje", "15/03", true));
+    const Contact tomorrow = save(ana, withBirthday("Amanhã", "16/03"));
+    const Contact yesterday = save(ana, withBirthday("Ontem", "14/03"));
+    const Contact none = save(ana, "Sem Data");
+
+    RowSet a = appointments();
+    ASSERT_EQ(a.recordCount(), 3);
+    EXPECT_EQ(a.integer("Chave"), today.birthdayKey);
+    EXPECT_EQ(a.integer("Usuario"), ana);
+    EXPECT_EQ(a.date("Data"), QDate(2027, 3, 15));
+    EXPECT_TRUE(a.isNull("Hora"));
+    EXPECT_TRUE(a.isNull("HoraFim"));
+    EXPECT_EQ(a.text("Compromisso"), "Aniversário Hoje");
+    EXPECT_EQ(a.integer("ChavePai"), 0);
+    EXPECT_EQ(a.text("Status"), "2");
+    EXPECT_EQ(a.text("Compartilhado"), "S");
+    a.moveNext();
+    EXPECT_EQ(a.integer("Chave"), tomorrow.birthdayKey);
+    EXPECT_EQ(a.date("Data"), QDate(2026, 3, 16));
+    EXPECT_EQ(a.text("Compartilhado"), "N");
+    a.moveNext();
+    EXPECT_EQ(a.integer("Chave"), yesterday.birthdayKey);
+    EXPECT_EQ(a.date("Data"), QDate(2027, 3, 14));
+
+    // The contact row keeps the appointment's key; empty optional fields are NULL.
+    RowSet c = contactRow(today.key);
+    EXPECT_EQ(c.integer("Usuario"), ana);
+    EXPECT_EQ(c.text("Nome"), "Hoje");
+    EXPECT_EQ(c.text("Aniversario"), "15/03");
+    EXPECT_EQ(c.text("Compartilhado"), "S");
+    EXPECT_EQ(c.integer("ChaveAniversario"), today.birthdayKey);
+    for (const char* column : {"Empresa", "Endereco", "Cidade", "Estado", "Cep", "Email", "FoneRes",
+                               "FoneCel", "FoneCom", "Observacao"}) {
+        EXPECT_TRUE(c.isNull(column)) << column;
+    }
+    RowSet n = contactRow(none.key);
+    EXPECT_TRUE(n.isNull("Aniversario"));
+    EXPECT_EQ(n.integer("ChaveAniversario"), 0);
+    EXPECT_EQ(none.birthdayKey, 0);
+}
+
+TEST_F(ContactSave, ApostrophesGoEverywhereAndComeBack) {
+    Contact c;
+    c.name = "D'Ávila";
+    c.company = "Pão d'Açúcar";
+    c.address = "Rua d'Ajuda";
+    c.city = "Sant'Ana";
+    c.state = "'S";
+    c.postalCode = "'1";
+    c.email = "o'neil@x.com";
+    c.homePhone = "'1";
+    c.mobilePhone = "'2";
+    c.businessPhone = "'3";
+    c.birthday = "20/03";
+    c.notes = "it's 'quoted'";
+    c.shared = true;
+    c = save(ana, c);
+    EXPECT_EQ(appointments().text("Compromisso"), "Aniversário D'Ávila");
+
+    const auto list = rows(ContactFilter::search({"'", "d'a", "'2", "o'n"}));
+    ASSERT_EQ(list.size(), 1);
+    Contact back = contactFromRow(list[0].record, list[0].nameCell, list[0].companyCell);
+    EXPECT_EQ(back, c);
+
+    // Saved again as read back, it stays the same contact with the same appointment.
+    back.name = "D'Ávila d'Ouro";
+    save(ana, back);
+    EXPECT_EQ(app.count("Enderecos"), 1);
+    EXPECT_EQ(app.count("Compromissos"), 1);
+    EXPECT_EQ(contactRow(c.key).text("Nome"), "D'Ávila d'Ouro");
+    EXPECT_EQ(appointments().text("Compromisso"), "Aniversário D'Ávila d'Ouro");
+}
+
+TEST_F(ContactSave, TheAppointmentFollowsItsContact) {
+    Contact c = save(ana, withBirthday("Lia", "16/03", true));
+    const qint64 firstKey = c.birthdayKey;
+
+    // Rename and unshare, a week later: the appointment is renamed, made private
+    // and moved to the next occurrence.
+    app.clock.set(QDateTime(QDate(2026, 3, 22), QTime(10, 0)));
+    c.name = "Lia Souza";
+    c.shared = false;
+    c = save(ana, c);
+    EXPECT_EQ(c.birthdayKey, firstKey);
+    RowSet a = appointments();
+    ASSERT_EQ(a.recordCount(), 1);
+    EXPECT_EQ(a.text("Compromisso"), "Aniversário Lia Souza");
+    EXPECT_EQ(a.text("Compartilhado"), "N");
+    EXPECT_EQ(a.date("Data"), QDate(2027, 3, 16));
+
+    // Emptying the birthday deletes the appointment and stores 0.
+    c.birthday.clear();
+    c = save(ana, c);
+    EXPECT_EQ(c.birthdayKey, 0);
+    EXPECT_EQ(app.count("Compromissos"), 0);
+    EXPECT_EQ(contactRow(c.key).integer("ChaveAniversario"), 0);
+    EXPECT_TRUE(contactRow(c.key).isNull("Aniversario"));
+
+    // A birthday given later creates a new appointment.
+    c.birthday = "01/05";
+    c = save(ana, c);
+    EXPECT_NE(c.birthdayKey, 0);
+    EXPECT_NE(c.birthdayKey, firstKey);
+    EXPECT_EQ(appointments().date("Data"), QDate(2026, 5, 1));
+    EXPECT_EQ(contactRow(c.key).integer("ChaveAniversario"), c.birthdayKey);
+}
+
+TEST_F(ContactSave, ABirthdayDeletedFromTheReminderIsNotBroughtBack) {
+    Contact c = save(ana, withBirthday("Rui", "10/04"));
+    const qint64 key = c.birthdayKey;
+    appointments::deleteAppointment(app.ctx.db, ana, key);
+    c.name = "Rui Lima";
+    c = save(ana, c);
+    EXPECT_EQ(app.count("Compromissos"), 0);
+    EXPECT_EQ(c.birthdayKey, key);
+    EXPECT_EQ(contactRow(c.key).integer("ChaveAniversario"), key);
+    EXPECT_EQ(contactRow(c.key).text("Nome"), "Rui Lima");
+}
+
+TEST_F(ContactSave, AnotherUsersAppointmentIsNeverTouched) {
+    const Contact b = save(beto, withBirthday("Téo", "10/04"));
+    // A forged key of BETO's appointment in ANA's contact changes nothing of his.
+    Contact forged = save(ana, "Ugo");
+    forged.birthdayKey = b.birthdayKey;
+    forged.birthday = "11/11";
+    save(ana, forged);
+    RowSet a = appointments();
+    EXPECT_EQ(a.integer("Usuario"), beto);
+    EXPECT_EQ(a.text("Compromisso"), "Aniversário Téo");
+    forged.birthday.clear();
+    save(ana, forged);
+    deleteContact(app.ctx.db, ana, forged.key, b.birthdayKey);
+    EXPECT_EQ(app.count("Compromissos"), 1);
+    // Nor is his contact.
+    deleteContact(app.ctx.db, ana, b.key, 0);
+    EXPECT_EQ(app.count("Enderecos"), 1);
+}
+
+TEST_F(ContactSave, AFailedContactWriteLeavesNoAppointmentBehind) {
+    app.ctx.db.executeSql("Create Trigger falha_insert Before Insert On Enderecos "
+                          "When NEW.Nome = 'Falha' Begin Select Raise(Abort, 'falhou'); End");
+    app.ctx.db.executeSql("Create Trigger falha_update Before Update On Enderecos "
+                          "When NEW.Nome = 'Falha' Begin Select Raise(Abort, 'falhou'); End");
+    Contact c = withBirthday("Falha", "20/03");
+    EXPECT_THROW(save(ana, c), DbError);
+    EXPECT_EQ(app.count("Compromissos"), 0);
+    EXPECT_EQ(app.count("Enderecos"), 0);
+
+    // An existing contact: neither the new date and name nor the deletion of its
+    // appointment survive a failed update.
+    Contact ok = save(ana, withBirthday("Vera", "20/03"));
+    Contact failing = ok;
+    failing.name = "Falha";
+    failing.birthday = "25/12";
+    EXPECT_THROW(saveContact(app.ctx.db, ana, app.clock.today(), failing), DbError);
+    EXPECT_EQ(failing.birthdayKey, ok.birthdayKey);
+    RowSet a = appointments();
+    ASSERT_EQ(a.recordCount(), 1);
+    EXPECT_EQ(a.text("Compromisso"), "Aniversário Vera");
+    EXPECT_EQ(a.date("Data"), QDate(2026, 3, 20));
+    failing.birthday.clear();
+    EXPECT_THROW(saveContact(app.ctx.db, ana, app.clock.today(), failing), DbError);
+    EXPECT_EQ(app.count("Compromissos"), 1);
+
+    // The data file is free again for the next save.
+    ok.birthday = "21/03";
+    ok = save(ana, ok);
+    EXPECT_EQ(appointments().date("Data"), QDate(2026, 3, 21));
+}
+
+TEST_F(ContactSave, DeleteTakesTheBirthdayAlong) {
+    const Contact with = save(ana, withBirthday("Ivo", "10/04"));
+    const Contact without = save(ana, "Ema");
+    appointments::Appointment other;
+    other.day = QDate(2026, 4, 10);
+    other.text = "Dentista";
+    const qint64 otherKey = appointments::insertAppointment(app.ctx.db, ana, other);
+
+    deleteContact(app.ctx.db, ana, without.key, without.birthdayKey);
+    EXPECT_EQ(app.count("Enderecos"), 1);
+    EXPECT_EQ(app.count("Compromissos"), 2);
+
+    deleteContact(app.ctx.db, ana, with.key, with.birthdayKey);
+    EXPECT_EQ(app.count("Enderecos"), 0);
+    RowSet a = appointments();
+    ASSERT_EQ(a.recordCount(), 1);
+    EXPECT_EQ(a.integer("Chave"), otherKey);
+}
+
+TEST_F(ContactSave, AnUnreadableBirthdayIsKeptWithoutAnAppointment) {
+    // An old import may hand over a day and month that are no date.
+    const Contact c = save(ana, withBirthday("Leo", "29/02"));
+    EXPECT_EQ(c.birthdayKey, 0);
+    EXPECT_EQ(app.count("Compromissos"), 0);
+    EXPECT_EQ(contactRow(c.key).text("Aniversario"), "29/02");
+}
+
+} // namespace

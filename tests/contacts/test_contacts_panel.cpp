@@ -1,0 +1,338 @@
+#include "PanelFixture.h"
+
+#include "mainwindow/ui/MainWindow.h"
+
+#include <QApplication>
+
+using namespace orv;
+using namespace orv::contacts;
+
+namespace {
+
+using ContactsPanelTest = test::PanelTest;
+
+TEST_F(ContactsPanelTest, LettersAndSearchChooseTheList) {
+    save(ana, "Alberto");
+    save(ana, "ana");
+    save(ana, "Ágata");
+    Contact bia;
+    bia.name = "Bia";
+    bia.mobilePhone = "9999-0000";
+    bia.shared = true;
+    save(beto, bia);
+    Contact d;
+    d.name = "D'Ávila";
+    d.company = "Pão d'Açúcar";
+    d.homePhone = "3333-1111";
+    save(ana, d);
+
+    // Opening the panel lists nothing, whatever the address book holds.
+    EXPECT_EQ(grid.rows(), 1);
+    EXPECT_FALSE(panel.txtEnderecoSemRegistro->isVisible());
+    EXPECT_EQ(grid.header(1), "  Nome");
+    EXPECT_EQ(grid.header(2), "Telefone");
+    EXPECT_EQ(grid.header(3), "  Empresa");
+    EXPECT_EQ(grid.header(4), "Aniv");
+    EXPECT_EQ(grid.columnWidthTwips(0), 0);
+    EXPECT_TRUE(grid.isColumnHidden(0));
+    EXPECT_EQ(grid.columnWidthTwips(1), 4000);
+    EXPECT_EQ(grid.columnWidthTwips(4), 600);
+    EXPECT_EQ(printButton.last(), true);
+
+    ASSERT_EQ(panel.findChildren<QPushButton*>(QStringLiteral("cmdLetra")).size(), 26);
+    EXPECT_EQ(letterButton(25)->text(), "Z");
+
+    letterButton(1)->click();
+    EXPECT_EQ(gridNames(), QStringList({"Alberto", "ana"}));
+    EXPECT_EQ(letterButton(1)->palette().color(QPalette::Button), LetterBar::highlightColour());
+    letterButton(0)->click();
+    EXPECT_EQ(gridNames(), QStringList({"ana", "Ágata"}));
+    EXPECT_EQ(letterButton(1)->palette().color(QPalette::Button), LetterBar::normalColour());
+    EXPECT_EQ(letterButton(0)->palette().color(QPalette::Button), LetterBar::highlightColour());
+    EXPECT_FALSE(panel.txtEnderecoSemRegistro->isVisible());
+
+    // Another user's shared contact: login in brackets, the shared picture, its mobile phone.
+    letterButton(2)->click();
+    ASSERT_EQ(gridNames(), QStringList({"Bia [BETO]"}));
+    EXPECT_EQ(grid.pictureName(1, 1), "imgCompartilhado");
+    EXPECT_EQ(grid.text(1, 2), "9999-0000");
+
+    letterButton(4)->click();
+    EXPECT_EQ(gridNames(), QStringList({"D'Ávila"}));
+    EXPECT_EQ(grid.text(1, 3), "  Pão d'Açúcar");
+    EXPECT_FALSE(grid.hasPicture(1, 1));
+    letterButton(25)->click();
+    EXPECT_EQ(grid.rows(), 1);
+    EXPECT_TRUE(panel.txtEnderecoSemRegistro->isVisible());
+    EXPECT_FALSE(panel.txtEnderecoSemRegistro->isEnabled());
+    EXPECT_EQ(panel.txtEnderecoSemRegistro->text(), "Sem Registro para Exibição");
+
+    // The search boxes take the apostrophe; the search replaces the letter filter
+    // and takes the highlight away, and criteria combine.
+    typeInto(searchFrame.txtPesquisaNome, "d'");
+    typeInto(searchFrame.txtPesquisaTelefone, "1111");
+    searchFrame.cmdEnderecoPesquisar->click();
+    EXPECT_EQ(gridNames(), QStringList({"D'Ávila"}));
+    EXPECT_FALSE(panel.txtEnderecoSemRegistro->isVisible());
+    EXPECT_EQ(letterButton(25)->palette().color(QPalette::Button), LetterBar::normalColour());
+    searchFrame.txtPesquisaTelefone->setText("9999");
+    QTest::keyClick(searchFrame.txtPesquisaTelefone, Qt::Key_Return);
+    EXPECT_EQ(grid.rows(), 1);
+    EXPECT_TRUE(panel.txtEnderecoSemRegistro->isVisible());
+
+    // Clear empties the boxes and leaves the list alone.
+    searchFrame.txtPesquisaEmpresa->setText("x");
+    searchFrame.txtPesquisaEmail->setText("y");
+    searchFrame.cmdEnderecoLimpar->click();
+    for (QLineEdit* box : {searchFrame.txtPesquisaNome, searchFrame.txtPesquisaEmpresa,
+                           searchFrame.txtPesquisaTelefone, searchFrame.txtPesquisaEmail}) {
+        EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
+    }
+    EXPECT_TRUE(searchFrame.txtPesquisaNome->hasFocus());
+    EXPECT_EQ(grid.rows(), 1);
+    // All boxes empty: the whole address book, own and shared interleaved by name.
+    searchFrame.cmdEnderecoPesquisar->click();
+    EXPECT_EQ(gridNames(), QStringList({"Alberto", "ana", "Bia [BETO]", "D'Ávila", "Ágata"}));
+
+    // Reopening the panel shows the header only again.
+    panel.load();
+    EXPECT_EQ(grid.rows(), 1);
+}
+
+TEST_F(ContactsPanelTest, NewContactIsCheckedSavedAndListed) {
+    ASSERT_EQ(app.clock.today(), QDate(2026, 3, 15));
+    panel.cmdEnderecoNovo->click();
+    ASSERT_TRUE(detail.isVisible());
+    EXPECT_FALSE(detail.cmdEnderecoExcluir->isVisible());
+    EXPECT_TRUE(detail.cmdEnderecoSalvar->isVisible());
+    EXPECT_TRUE(detail.txtDadosEndNome->hasFocus());
+    EXPECT_EQ(printButton.last(), false);
+
+    // Without a name nothing is written.
+    typeInto(detail.txtDadosEndNome, "   ");
+    detail.cmdEnderecoSalvar->click();
+    EXPECT_EQ(app.messages.last(), "Informe o Nome do Contato!");
+    EXPECT_EQ(app.messages.shown().back().icon, msg::Serious);
+    EXPECT_TRUE(detail.txtDadosEndNome->hasFocus());
+    EXPECT_EQ(app.count("Enderecos"), 0);
+
+    // The key filter drops the apostrophe; the birthday mask writes the slash.
+    detail.txtDadosEndNome->clear();
+    typeInto(detail.txtDadosEndNome, "  joana d'arc  ");
+    typeInto(detail.txtDadosEndAniversario, "2902");
+    EXPECT_EQ(detail.txtDadosEndAniversario->text(), "29/02");
+    typeInto(detail.txtDadosEndFoneCel, "(81)a9999-1");
+    EXPECT_EQ(detail.txtDadosEndFoneCel->text(), "(81)9999-1");
+    typeInto(detail.txtDadosEndCep, "50x000");
+    EXPECT_EQ(detail.txtDadosEndCep->text(), "50000");
+    detail.cmdEnderecoSalvar->click();
+    EXPECT_EQ(app.messages.last(), "Informe o Aniversário em DD/MM!");
+    EXPECT_EQ(app.messages.shown().back().icon, msg::Information);
+    EXPECT_TRUE(detail.txtDadosEndAniversario->hasFocus());
+    EXPECT_EQ(detail.txtDadosEndNome->text(), "Joana darc");
+    EXPECT_EQ(app.count("Enderecos"), 0);
+    EXPECT_TRUE(detail.isVisible());
+
+    detail.txtDadosEndAniversario->clear();
+    typeInto(detail.txtDadosEndAniversario, "1503");
+    EXPECT_EQ(detail.txtDadosEndAniversario->text(), "15/03");
+    // Pasted text may hold an apostrophe; the notes keep their lines.
+    detail.txtDadosEndNome->setText("joana d'Arc ");
+    detail.txtDadosEndObservacao->setPlainText("linha 1\nlinha 2");
+    detail.chkEndCompartilhar->setChecked(true);
+    detail.cmdEnderecoSalvar->click();
+
+    EXPECT_FALSE(detail.isVisible());
+    EXPECT_EQ(printButton.last(), true);
+    // Saved with an empty filter: the whole book is listed.
+    ASSERT_EQ(gridNames(), QStringList({"Joana d'Arc"}));
+    EXPECT_EQ(grid.text(1, 2), "(81)9999-1");
+    EXPECT_EQ(grid.text(1, 4), "15/03");
+    RowSet a = appointments();
+    ASSERT_EQ(a.recordCount(), 1);
+    EXPECT_EQ(a.text("Compromisso"), "Aniversário Joana d'Arc");
+    EXPECT_EQ(a.date("Data"), QDate(2027, 3, 15));
+    EXPECT_EQ(a.text("Compartilhado"), "S");
+    RowSet c = app.ctx.db.runQuery("Select * from Enderecos");
+    EXPECT_EQ(c.text("Nome"), "Joana d'Arc");
+    EXPECT_EQ(c.text("Cep"), "50000");
+    EXPECT_EQ(c.text("Observacao"), "linha 1\nlinha 2");
+    EXPECT_TRUE(c.isNull("Email"));
+    EXPECT_EQ(c.integer("ChaveAniversario"), a.integer("Chave"));
+
+    // The notes box keeps to its 255 characters, pasted text included.
+    panel.cmdEnderecoNovo->click();
+    EXPECT_TRUE(detail.txtDadosEndNome->text().isEmpty());
+    EXPECT_TRUE(detail.txtDadosEndObservacao->toPlainText().isEmpty());
+    EXPECT_FALSE(detail.chkEndCompartilhar->isChecked());
+    detail.txtDadosEndObservacao->setPlainText(QString(300, QLatin1Char('x')));
+    EXPECT_EQ(detail.txtDadosEndObservacao->toPlainText().size(), 255);
+    detail.cmdEnderecoVoltar->click();
+    EXPECT_FALSE(detail.isVisible());
+    EXPECT_EQ(app.count("Enderecos"), 1);
+}
+
+TEST_F(ContactsPanelTest, RowsOpenForEditingOrReadingAndDeleteAsksFirst) {
+    Contact lia;
+    lia.name = "Lia";
+    lia.email = " lia@exemplo.com.br ";
+    lia.birthday = "16/03";
+    lia.shared = true;
+    lia = save(ana, lia);
+    Contact teo;
+    teo.name = "Téo";
+    teo.company = "Oficina";
+    teo.email = "teo@exemplo.com.br";
+    teo.shared = true;
+    save(beto, teo);
+    test::MailCatcher mail;
+
+    letterButton(12)->click(); // "L"
+    ASSERT_EQ(gridNames(), QStringList({"Lia"}));
+    grid.clickRow(1);
+    ASSERT_TRUE(detail.isVisible());
+    EXPECT_EQ(printButton.last(), false);
+    EXPECT_EQ(detail.txtDadosEndNome->text(), "Lia");
+    EXPECT_EQ(detail.txtDadosEndAniversario->text(), "16/03");
+    EXPECT_EQ(detail.txtDadosEndEmail->text(), "lia@exemplo.com.br");
+    EXPECT_TRUE(detail.chkEndCompartilhar->isChecked());
+    EXPECT_TRUE(detail.txtDadosEndNome->isEnabled());
+    EXPECT_TRUE(detail.cmdEnderecoExcluir->isVisible());
+    EXPECT_TRUE(detail.txtDadosEndNome->hasFocus());
+    EXPECT_EQ(panel.state().selectedKey, lia.key);
+    EXPECT_EQ(panel.state().selectedBirthdayKey, lia.birthdayKey);
+    detail.cmdEmailContato->click();
+    ASSERT_EQ(mail.opened.size(), 1);
+    EXPECT_EQ(mail.opened[0].toString(), "mailto:lia@exemplo.com.br");
+
+    // Rename and stop sharing: the appointment follows; the list is the "L" list again.
+    detail.txtDadosEndNome->setText("Lia Souza");
+    detail.chkEndCompartilhar->setChecked(false);
+    detail.cmdEnderecoSalvar->click();
+    EXPECT_EQ(gridNames(), QStringList({"Lia Souza"}));
+    EXPECT_EQ(app.count("Enderecos"), 2);
+    RowSet a = appointments();
+    EXPECT_EQ(a.integer("Chave"), lia.birthdayKey);
+    EXPECT_EQ(a.text("Compromisso"), "Aniversário Lia Souza");
+    EXPECT_EQ(a.text("Compartilhado"), "N");
+
+    // Another user's shared contact is read-only, yet can be e-mailed.
+    letterButton(20)->click(); // "T"
+    ASSERT_EQ(gridNames(), QStringList({"Téo [BETO]"}));
+    grid.clickRow(1);
+    EXPECT_EQ(detail.txtDadosEndNome->text(), "Téo [BETO]");
+    EXPECT_EQ(detail.txtDadosEndEmpresa->text(), "Oficina");
+    for (QWidget* w : detail.findChildren<QLineEdit*>()) {
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    }
+    EXPECT_FALSE(detail.txtDadosEndObservacao->isEnabled());
+    EXPECT_FALSE(detail.chkEndCompartilhar->isEnabled());
+    EXPECT_FALSE(detail.cmdEnderecoSalvar->isVisible());
+    EXPECT_FALSE(detail.cmdEnderecoExcluir->isVisible());
+    detail.cmdEmailContato->click();
+    ASSERT_EQ(mail.opened.size(), 2);
+    EXPECT_EQ(mail.opened[1].toString(), "mailto:teo@exemplo.com.br");
+    // A letter button closes the detail frame.
+    letterButton(12)->click();
+    EXPECT_FALSE(detail.isVisible());
+
+    // An empty e-mail box opens nothing.
+    grid.clickRow(1);
+    EXPECT_TRUE(detail.txtDadosEndNome->isEnabled()); // own contact: editable again
+    detail.txtDadosEndEmail->setText("  ");
+    detail.cmdEmailContato->click();
+    EXPECT_EQ(mail.opened.size(), 2);
+
+    // Delete asks first; cancelled, nothing changes.
+    detail.cmdEnderecoExcluir->click();
+    EXPECT_EQ(app.messages.last(), "Você Confirma Exclusão desse Contato?");
+    EXPECT_EQ(app.messages.shown().back().buttons, msg::ConfirmCancel);
+    EXPECT_EQ(app.messages.shown().back().icon, msg::Question);
+    EXPECT_EQ(app.count("Enderecos"), 2);
+    EXPECT_TRUE(detail.isVisible());
+    app.messages.answer(true);
+    detail.cmdEnderecoExcluir->click();
+    EXPECT_EQ(app.count("Enderecos"), 1);
+    EXPECT_FALSE(detail.isVisible());
+    EXPECT_TRUE(panel.txtEnderecoSemRegistro->isVisible());
+}
+
+TEST_F(ContactsPanelTest, AFailedSaveKeepsWhatWasTypedAndTheSessionEndForgetsTheList) {
+    app.ctx.db.executeSql("Create Trigger falha Before Insert On Enderecos "
+                          "When NEW.Nome = 'Falha' Begin Select Raise(Abort, 'disco cheio'); End");
+    panel.cmdEnderecoNovo->click();
+    detail.txtDadosEndNome->setText("Falha");
+    detail.txtDadosEndAniversario->setText("20/03");
+    detail.cmdEnderecoSalvar->click();
+    EXPECT_TRUE(app.messages.last().startsWith("Não foi possível gravar o contato."));
+    EXPECT_EQ(app.messages.shown().back().icon, msg::Serious);
+    EXPECT_TRUE(detail.isVisible());
+    EXPECT_EQ(detail.txtDadosEndNome->text(), "Falha");
+    EXPECT_EQ(app.count("Compromissos"), 0);
+    EXPECT_EQ(app.count("Enderecos"), 0);
+
+    detail.txtDadosEndNome->setText("Fábio");
+    detail.cmdEnderecoSalvar->click();
+    EXPECT_EQ(app.count("Enderecos"), 1);
+    letterButton(6)->click();
+    EXPECT_EQ(gridNames(), QStringList({"Fábio"}));
+    grid.clickRow(1);
+    ASSERT_TRUE(detail.isVisible());
+
+    app.ctx.resets.runAll();
+    EXPECT_EQ(grid.rows(), 1);
+    EXPECT_FALSE(detail.isVisible());
+    EXPECT_TRUE(panel.state().filter.isEmpty());
+    EXPECT_EQ(panel.state().selectedKey, 0);
+    EXPECT_EQ(letterButton(6)->palette().color(QPalette::Button), LetterBar::normalColour());
+}
+
+TEST(ContactsInTheMainWindow, ABirthdayContactFromNewToDeleted) {
+    test::TestApp app;
+    const qint64 ana = app.addUser("ANA");
+    app.logOn(ana);
+    MainWindow window(app.ctx);
+    window.show();
+    window.pressPanel(QStringLiteral("Enderecos"));
+    auto* panel = window.findChild<ContactsPanel*>(QStringLiteral("frmEndereco"));
+    ASSERT_NE(panel, nullptr);
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_TRUE(window.imgImpressora->isVisible());
+    ContactDetailFrame& detail = *panel->frmDadosEndereco;
+    auto* grid = panel->findChild<Grid*>(QStringLiteral("grdEndereco"));
+
+    panel->findChild<QPushButton*>(QStringLiteral("cmdEnderecoNovo"))->click();
+    EXPECT_FALSE(window.imgImpressora->isVisible());
+    QTest::keyClicks(detail.txtDadosEndNome, "rui");
+    QTest::keyClicks(detail.txtDadosEndAniversario, "1004");
+    detail.cmdEnderecoSalvar->click();
+    EXPECT_TRUE(window.imgImpressora->isVisible());
+    RowSet a = app.ctx.db.runQuery("Select * from Compromissos");
+    ASSERT_EQ(a.recordCount(), 1);
+    EXPECT_EQ(a.date("Data"), QDate(2026, 4, 10));
+    EXPECT_EQ(a.text("Compromisso"), "Aniversário Rui");
+    EXPECT_EQ(a.text("Status"), "2");
+
+    auto letters = panel->findChildren<QPushButton*>(QStringLiteral("cmdLetra"));
+    letters[18]->click(); // "R"
+    ASSERT_EQ(grid->rows(), 2);
+    EXPECT_EQ(grid->text(1, 1), "    Rui");
+    EXPECT_EQ(grid->text(1, 4), "10/04");
+    grid->clickRow(1);
+    EXPECT_FALSE(window.imgImpressora->isVisible());
+
+    // Away and back: the open contact is still there, the print button still hidden.
+    window.pressPanel(QStringLiteral("Inicial"));
+    window.pressPanel(QStringLiteral("Enderecos"));
+    EXPECT_TRUE(detail.isVisible());
+    EXPECT_FALSE(window.imgImpressora->isVisible());
+
+    app.messages.answer(true);
+    detail.cmdEnderecoExcluir->click();
+    EXPECT_EQ(app.count("Enderecos"), 0);
+    EXPECT_EQ(app.count("Compromissos"), 0);
+    EXPECT_FALSE(detail.isVisible());
+    EXPECT_TRUE(window.imgImpressora->isVisible());
+}
+
+} // namespace

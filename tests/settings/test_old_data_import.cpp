@@ -1,0 +1,219 @@
+#include "SettingsFixture.h"
+
+#include "session/Logon.h"
+#include "session/OldDataFile.h"
+#include "session/OldDataImport.h"
+#include "session/Passwords.h"
+#include "session/Users.h"
+#include "session/ui/LogonWindow.h"
+#include "session/ui/Shell.h"
+
+#include <QFile>
+
+namespace orv::test {
+namespace {
+
+OldData oldOwnerData() {
+    OldData data;
+    data.config = OldConfig{QStringLiteral("Velha"),
+                            QTime(7, 30),
+                            QTime(19, 0),
+                            QTime(1, 0),
+                            QStringLiteral("Ana D'Ávila"),
+                            QStringLiteral("(11)3333-4444"),
+                            QString(),
+                            QStringLiteral("ana@exemplo.com"),
+                            5};
+    const QDate day(2026, 3, 20);
+    data.appointments = {
+        {day, QTime(14, 0), QStringLiteral("Dentista d'ela"), "S", "N", {}},
+        {day, QTime(9, 0), QStringLiteral("Reunião feita"), "S", "S", {}},
+        {day, QTime(10, 0), QStringLiteral("Sem aviso"), "N", {}, {}},
+        {day, QTime(), QStringLiteral("Dia inteiro"), "S", "N", {}},
+        {day, QTime(8, 0), QStringLiteral("Aniversário antigo"), "S", "N", QDate(1970, 3, 20)},
+    };
+    OldContact first;
+    first.order = 2;
+    first.name = QStringLiteral("bia D'Ávila");
+    first.birthday = QStringLiteral("15/03");
+    first.notes = QStringLiteral("Gosta de 'chá'");
+    first.phone = QStringLiteral("(11)1111-2222");
+    OldContact second;
+    second.order = 1;
+    second.name = QStringLiteral("Caio");
+    second.birthday = QStringLiteral("00/00");
+    second.company = QStringLiteral("Oficina");
+    OldContact third;
+    third.order = 3;
+    third.name = QStringLiteral("Dora");
+    third.birthday = QStringLiteral("16/03");
+    OldContact fourth;
+    fourth.order = 4;
+    fourth.name = QStringLiteral("Quebra");
+    data.contacts = {first, second, third, fourth};
+    return data;
+}
+
+class OldDataImport : public SettingsFixture {
+protected:
+    void SetUp() override {
+        app.ctx.session.importFlag = readImportFlag(app.ctx.db);
+        writeOldDataFile(app.ctx.paths.oldDataFile(), oldOwnerData());
+    }
+    QString oldFile() const { return app.ctx.paths.oldDataFile(); }
+    // "Novo Usuário" for the login, the import question answered as given.
+    void newUserAnswering(const QString& login, bool answer) {
+        app.messages.answer(answer);
+        offerImport(app.ctx);
+        openNewUser(login);
+    }
+};
+
+TEST_F(OldDataImport, OldSettingsPrefillTheNewUserPage) {
+    EXPECT_TRUE(canImport(app.ctx));
+    newUserAnswering(QStringLiteral("ANA"), true);
+    EXPECT_EQ(app.messages.texts(), QStringList{kImportQuestion});
+    EXPECT_EQ(box("txtSenhaAtual")->text(), QStringLiteral("Velha"));
+    EXPECT_EQ(box("txtSenhaAtual")->echoMode(), QLineEdit::Password);
+    EXPECT_FALSE(box("txtSenhaAtual")->isEnabled());
+    EXPECT_FALSE(box("txtSenhaNova")->isEnabled());
+    EXPECT_EQ(box("txtAgendaInicio")->text(), QStringLiteral("07:30"));
+    EXPECT_EQ(box("txtAgendaFim")->text(), QStringLiteral("19:00"));
+    EXPECT_EQ(box("txtAgendaIntervalo")->text(), QStringLiteral("59"));
+    EXPECT_EQ(box("txtAgendaTempoChecagem")->text(), QStringLiteral("5"));
+    EXPECT_EQ(box("txtDadosNome")->text(), QStringLiteral("Ana D'Ávila"));
+    EXPECT_EQ(box("txtDadosTelefone")->text(), QStringLiteral("(11)3333-4444"));
+    EXPECT_EQ(box("txtDadosEmail")->text(), QStringLiteral("ana@exemplo.com"));
+
+    // A half-hour step is taken as it is; without the answer nothing is prefilled.
+    QFile::remove(oldFile());
+    OldData data = oldOwnerData();
+    data.config->step = QTime(0, 30);
+    data.config->password.clear();
+    writeOldDataFile(oldFile(), data);
+    const auto form = importOldSettings(app.ctx);
+    ASSERT_TRUE(form.has_value());
+    EXPECT_EQ(form->gridStep, QStringLiteral("30"));
+    EXPECT_TRUE(form->newPasswordEnabled);
+    EXPECT_TRUE(app.ctx.session.password.isEmpty());
+    app.ctx.session.importAnswer = false;
+    EXPECT_FALSE(importOldSettings(app.ctx).has_value());
+}
+
+TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
+    // From the logon window: the question is asked and answered yes.
+    Shell shell(app.ctx, false);
+    shell.start(false);
+    app.messages.clear();
+    QTest::keyClicks(shell.logonWindow()->txtLogin, QStringLiteral("ana"));
+    app.messages.answer(true);
+    shell.logonWindow()->cmdNovoUsuario->click();
+    EXPECT_EQ(app.messages.texts(), QStringList{kImportQuestion});
+    shown = shell.mainWindow();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(box("txtDadosNome")->text(), QStringLiteral("Ana D'Ávila"));
+    click("cmdAgendaGravar");
+    EXPECT_EQ(app.messages.last(), QStringLiteral("Senha Atual e Confirmação Diferentes !"));
+    EXPECT_EQ(focused(), QStringLiteral("txtSenhaReNova"));
+    EXPECT_EQ(app.count(QStringLiteral("Usuarios")), 0);
+    type("txtSenhaReNova", QStringLiteral("Velha"));
+    app.messages.clear();
+    click("cmdAgendaGravar");
+    EXPECT_EQ(app.messages.texts(), QStringList{kSettingsSaved});
+
+    const qint64 code = app.ctx.session.userCode;
+    ASSERT_NE(code, 0);
+    EXPECT_EQ(row(QStringLiteral("Usuarios"), QStringLiteral("Codigo = ?"), {code}).field("Senha"),
+              encodePassword(QStringLiteral("Velha")));
+    EXPECT_EQ(row(QStringLiteral("Configuracao"), QStringLiteral("Usuario = ?"), {code})
+                  .integer("Intervalos"),
+              59);
+
+    RowSet appts = app.ctx.db.runQuery(
+        QStringLiteral("Select * from Compromissos Where Usuario = ? and Status <> '2' "
+                       "Order By Chave"),
+        {code});
+    QStringList seen;
+    for (; !appts.eof(); appts.moveNext()) {
+        seen << appts.text("Compromisso") + QLatin1Char('=') + appts.text("Status") +
+                    QLatin1Char('@') + appts.text("Hora");
+    }
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("Dentista d'ela=0@14:00:00"),
+                                 QStringLiteral("Reunião feita=1@09:00:00"),
+                                 QStringLiteral("Sem aviso=3@10:00:00"),
+                                 QStringLiteral("Dia inteiro=3@")}));
+
+    RowSet contacts = app.ctx.db.runQuery(
+        QStringLiteral("Select * from Enderecos Where Usuario = ? Order By Chave"), {code});
+    ASSERT_EQ(contacts.recordCount(), 4);
+    EXPECT_EQ(contacts.text("Nome"), QStringLiteral("Caio")); // Ordem 1 first
+    EXPECT_EQ(contacts.text("Empresa"), QStringLiteral("Oficina"));
+    EXPECT_TRUE(contacts.isNull("Aniversario"));
+    EXPECT_EQ(contacts.integer("ChaveAniversario"), 0);
+    contacts.moveNext();
+    EXPECT_EQ(contacts.text("Nome"), QStringLiteral("Bia D'Ávila"));
+    EXPECT_EQ(contacts.text("Observacao"), QStringLiteral("Gosta de 'chá'"));
+    EXPECT_EQ(contacts.text("FoneRes"), QStringLiteral("(11)1111-2222"));
+    EXPECT_EQ(contacts.text("Compartilhado"), QStringLiteral("N"));
+    const RowSet birthday = row(QStringLiteral("Compromissos"), QStringLiteral("Chave = ?"),
+                                {contacts.integer("ChaveAniversario")});
+    EXPECT_EQ(birthday.text("Compromisso"), QStringLiteral("Aniversário Bia D'Ávila"));
+    EXPECT_EQ(birthday.text("Status"), QStringLiteral("2"));
+    EXPECT_EQ(birthday.date("Data"), QDate(2027, 3, 15)); // today, 15 March: next year
+    contacts.moveNext();
+    EXPECT_EQ(row(QStringLiteral("Compromissos"), QStringLiteral("Chave = ?"),
+                  {contacts.integer("ChaveAniversario")})
+                  .date("Data"),
+              QDate(2026, 3, 16));
+
+    EXPECT_EQ(readImportFlag(app.ctx.db), QStringLiteral("S"));
+    EXPECT_FALSE(QFile::exists(oldFile()));
+    EXPECT_FALSE(app.ctx.session.newUserMode);
+
+    // No later new user is asked, even in the same run.
+    shell.mainWindow()->cmdLogout->click();
+    ASSERT_TRUE(shell.logonWindow()->isVisible());
+    app.messages.clear();
+    shell.logonWindow()->txtLogin->clear();
+    QTest::keyClicks(shell.logonWindow()->txtLogin, QStringLiteral("bruno"));
+    shell.logonWindow()->cmdNovoUsuario->click();
+    EXPECT_TRUE(app.messages.texts().isEmpty());
+    EXPECT_FALSE(app.ctx.session.importAnswer);
+    EXPECT_TRUE(app.ctx.session.newUserMode);
+}
+
+TEST_F(OldDataImport, FailureHalfWayCopiesNothingAndKeepsTheOldFile) {
+    app.ctx.db.executeSql(
+        QStringLiteral("Create Trigger quebra Before Insert On Enderecos When NEW.Nome = 'Quebra' "
+                       "Begin Select Raise(Abort, 'falha provocada'); End"));
+    newUserAnswering(QStringLiteral("BETO"), true);
+    type("txtSenhaReNova", QStringLiteral("Velha"));
+    app.messages.clear();
+    click("cmdAgendaGravar");
+    EXPECT_EQ(app.messages.texts(), (QStringList{kImportFailed, kSettingsSaved}));
+    const qint64 code = app.ctx.session.userCode;
+    ASSERT_NE(code, 0);
+    EXPECT_FALSE(app.ctx.session.newUserMode);
+    EXPECT_EQ(app.count(QStringLiteral("Compromissos")), 0);
+    EXPECT_EQ(app.count(QStringLiteral("Enderecos")), 0);
+    EXPECT_EQ(readImportFlag(app.ctx.db), QStringLiteral("N"));
+    EXPECT_TRUE(QFile::exists(oldFile()));
+    EXPECT_EQ(logOn(app.ctx, QStringLiteral("BETO"), QStringLiteral("Velha")),
+              LogonResult::LoggedOn);
+}
+
+TEST_F(OldDataImport, AnsweringNoPrefillsNothingAndCopiesNothing) {
+    newUserAnswering(QStringLiteral("CIDA"), false);
+    EXPECT_TRUE(box("txtDadosNome")->text().isEmpty());
+    EXPECT_TRUE(box("txtSenhaNova")->isEnabled());
+    type("txtDadosNome", QStringLiteral("Cida"));
+    type("txtDadosEmail", QStringLiteral("cida@exemplo.com"));
+    click("cmdAgendaGravar");
+    EXPECT_EQ(app.messages.last(), kSettingsSaved);
+    EXPECT_EQ(app.count(QStringLiteral("Compromissos")), 0);
+    EXPECT_EQ(readImportFlag(app.ctx.db), QStringLiteral("N"));
+    EXPECT_TRUE(QFile::exists(oldFile()));
+}
+
+} // namespace
+} // namespace orv::test

@@ -1,0 +1,199 @@
+#include "SettingsFixture.h"
+
+#include "session/Logon.h"
+#include "session/Passwords.h"
+#include "session/ui/LogonWindow.h"
+#include "session/ui/Shell.h"
+#include "session/ui/TrayIcon.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace orv::test {
+namespace {
+
+using NewAndDeletedUsers = SettingsFixture;
+
+TEST_F(NewAndDeletedUsers, NewUserIsCreatedWithDefaultsOrAbandonedWithoutTrace) {
+    // Cancelling the creation writes nothing and hands the session end to the shell.
+    openNewUser(QStringLiteral("ELIS"));
+    QSignalSpy cancelled(window.get(), &MainWindow::settingsCancelled);
+    const QByteArray empty = dataBytes();
+    type("txtDadosNome", QStringLiteral("Elis"));
+    click("cmdAgendaCancelar");
+    EXPECT_EQ(cancelled.count(), 1);
+    EXPECT_EQ(dataBytes(), empty);
+    EXPECT_EQ(app.count(QStringLiteral("Usuarios")), 0);
+
+    openNewUser(QStringLiteral("ELIS"));
+    QSignalSpy saved(window.get(), &MainWindow::settingsSaved);
+    EXPECT_TRUE(find<SettingsPage>("frmConfig")->isVisible());
+    EXPECT_FALSE(find<QPushButton>("cmdExcluirUsuario")->isVisible());
+    EXPECT_FALSE(box("txtSenhaAtual")->isEnabled());
+    EXPECT_TRUE(box("txtSenhaNova")->isEnabled());
+    EXPECT_EQ(window->lblIdentNome->text(), QStringLiteral("Seu Nome"));
+    EXPECT_EQ(window->lblIdentTelefone->text(), QStringLiteral("Telefone : Seu Telefone"));
+    EXPECT_EQ(window->lblIdentCelular->text(), QStringLiteral("Celular : Seu Celular"));
+    EXPECT_EQ(box("txtAgendaInicio")->text(), QStringLiteral("08:00"));
+    EXPECT_EQ(box("txtAgendaFim")->text(), QStringLiteral("17:00"));
+    EXPECT_EQ(box("txtAgendaIntervalo")->text(), QStringLiteral("60"));
+    EXPECT_EQ(box("txtAgendaTempoChecagem")->text(), QStringLiteral("1"));
+    EXPECT_TRUE(find<QRadioButton>("optAgendaNiverInicio")->isChecked());
+    EXPECT_EQ(find<QComboBox>("cmbAgendaSom")->currentText(), QStringLiteral("Cuco"));
+    EXPECT_TRUE(find<QCheckBox>("chkAgendaVisCompartilhados")->isChecked());
+    // Every other panel button is inert meanwhile.
+    click("imgNotas");
+    EXPECT_TRUE(find<SettingsPage>("frmConfig")->isVisible());
+
+    // A failed check in new-user mode writes nothing either.
+    type("txtDadosNome", QStringLiteral("Elis Regina"));
+    click("cmdAgendaGravar");
+    EXPECT_EQ(app.messages.last(), QStringLiteral("Informe o Email!"));
+    EXPECT_EQ(dataBytes(), empty);
+
+    type("txtDadosEmail", QStringLiteral("elis@exemplo.com"));
+    type("txtSenhaNova", QStringLiteral("pw"));
+    type("txtSenhaReNova", QStringLiteral("pw"));
+    click("cmdAgendaGravar");
+    EXPECT_EQ(app.messages.last(), kSettingsSaved);
+    ASSERT_EQ(saved.count(), 1);
+    EXPECT_TRUE(saved.at(0).at(0).toBool());
+
+    const RowSet user = row(QStringLiteral("Usuarios"), QStringLiteral("Login = ?"), {"ELIS"});
+    ASSERT_FALSE(user.eof());
+    EXPECT_EQ(user.recordCount(), 1);
+    EXPECT_EQ(user.text("Nome"), QStringLiteral("Elis Regina"));
+    EXPECT_EQ(user.field("FoneRes").toString(), QStringLiteral(" "));
+    EXPECT_EQ(user.date("Aniversario"), QDate(1900, 1, 1));
+    EXPECT_TRUE(user.isNull("Endereco"));
+    EXPECT_EQ(user.field("Senha").toString(), encodePassword(QStringLiteral("pw")));
+    const qint64 code = user.integer("Codigo");
+    const RowSet config =
+        row(QStringLiteral("Configuracao"), QStringLiteral("Usuario = ?"), {code});
+    ASSERT_EQ(config.recordCount(), 1);
+    EXPECT_EQ(config.time("InicioGrade"), QTime(8, 0));
+    EXPECT_EQ(config.time("FinalGrade"), QTime(17, 0));
+    EXPECT_EQ(config.integer("Intervalos"), 60);
+    EXPECT_EQ(config.text("PosicaoAniversarios"), QStringLiteral("A"));
+    EXPECT_EQ(config.text("SomCompromisso"), QStringLiteral("Cuco"));
+    EXPECT_EQ(config.integer("ChecagemGeral"), 1);
+    EXPECT_EQ(config.text("VisualizarCompartilhamento"), QStringLiteral("S"));
+
+    // Logged on as the new user, on the start panel.
+    const Session& s = app.ctx.session;
+    EXPECT_FALSE(s.newUserMode);
+    EXPECT_EQ(s.userCode, code);
+    EXPECT_EQ(s.password, QStringLiteral("pw"));
+    EXPECT_EQ(app.ctx.settings.configKey, config.integer("Chave"));
+    EXPECT_EQ(app.ctx.settings.gridStep, 60);
+    EXPECT_EQ(window->panelName(), QStringLiteral("Inicial"));
+    EXPECT_EQ(window->lblIdentNome->text(), QStringLiteral("Elis Regina"));
+    EXPECT_EQ(window->cmdLogout->toolTip(), QStringLiteral("Encerrar Sessão do Usuário [ELIS]"));
+    EXPECT_EQ(
+        row(QStringLiteral("Usuarios"), QStringLiteral("Codigo = ?"), {code}).text("Pastinha"),
+        QStringLiteral("Inicial"));
+    EXPECT_EQ(logOn(app.ctx, QStringLiteral("elis"), QStringLiteral("pw")), LogonResult::LoggedOn);
+}
+
+// Rows in every table the user owns, for the user given.
+void fillRows(const Db& db, qint64 code) {
+    const Params p{code};
+    db.executeSql(QStringLiteral("Insert into Notas (Usuario,Notas) values (?,'n')"), p);
+    db.executeSql(QStringLiteral("Insert into Tarefas (Usuario,Descricao) values (?,'t')"), p);
+    db.executeSql(QStringLiteral("Insert into Financas (Usuario,Descricao) values (?,'f')"), p);
+    db.executeSql(QStringLiteral("Insert into Saldos (Usuario,Ano,M1) values (?,2026,10)"), p);
+    db.executeSql(QStringLiteral("Insert into Enderecos (Usuario,Nome) values (?,'e')"), p);
+    db.executeSql(QStringLiteral("Insert into Compromissos (Usuario,Compromisso) values (?,'c')"),
+                  p);
+}
+
+int owned(const TestApp& app, qint64 code) {
+    int rows = 0;
+    for (const char* table :
+         {"Notas", "Tarefas", "Financas", "Saldos", "Enderecos", "Compromissos", "Configuracao"}) {
+        rows +=
+            app.ctx.db
+                .runQuery(
+                    QStringLiteral("Select * from %1 Where Usuario = ?").arg(QLatin1String(table)),
+                    {code})
+                .recordCount();
+    }
+    return rows +
+           app.ctx.db.runQuery(QStringLiteral("Select * from Usuarios Where Codigo = ?"), {code})
+               .recordCount();
+}
+
+TEST_F(NewAndDeletedUsers, DeletingUserNeedsHisPasswordAndConfirmationAndKeepsOthersRows) {
+    const qint64 gone = app.addUser(QStringLiteral("FABIO"), QStringLiteral("chave"));
+    const qint64 stays = app.addUser(QStringLiteral("GIL"));
+    fillRows(app.ctx.db, gone);
+    fillRows(app.ctx.db, stays);
+    ASSERT_EQ(owned(app, gone), 8);
+    openFor(gone);
+    QSignalSpy deleted(window.get(), &MainWindow::userDeleted);
+    const QByteArray before = dataBytes();
+
+    type("txtSenhaAtual", QStringLiteral("Chave"));
+    click("cmdExcluirUsuario");
+    EXPECT_EQ(app.messages.texts(), QStringList{QStringLiteral("Senha Atual não Confere!")});
+    EXPECT_EQ(app.messages.shown().back().icon, msg::Serious);
+    EXPECT_EQ(focused(), QStringLiteral("txtSenhaAtual"));
+
+    type("txtSenhaAtual", QStringLiteral("chave"));
+    app.messages.clear();
+    app.messages.answer(false);
+    click("cmdExcluirUsuario");
+    EXPECT_EQ(app.messages.texts(), QStringList{kConfirmUserDeletion});
+    EXPECT_EQ(app.messages.shown().back().buttons, msg::ConfirmCancel);
+    EXPECT_EQ(app.messages.shown().back().icon, msg::Question);
+    EXPECT_EQ(dataBytes(), before);
+    EXPECT_EQ(deleted.count(), 0);
+
+    app.messages.answer(true);
+    click("cmdExcluirUsuario");
+    EXPECT_EQ(deleted.count(), 1);
+    EXPECT_EQ(owned(app, gone), 0);
+    EXPECT_EQ(owned(app, stays), 8);
+}
+
+// The whole life of a user through the real windows: created from the logon
+// window, logged on with the due check running, deleted, and back at a logon
+// window that only offers a new user.
+TEST(UserThroughTheShell, CreatedFromLogonThenDeletedLeavesOnlyNewUser) {
+    TestApp app;
+    Shell shell(app.ctx, false);
+    shell.start(false);
+    LogonWindow* logon = shell.logonWindow();
+    QTest::keyClicks(logon->txtLogin, QStringLiteral("helo"));
+    logon->cmdNovoUsuario->click();
+    MainWindow* main = shell.mainWindow();
+    ASSERT_NE(main, nullptr);
+    const auto box = [main](const char* name) {
+        return main->findChild<QLineEdit*>(QLatin1String(name));
+    };
+    QTest::keyClicks(box("txtDadosNome"), QStringLiteral("Heloisa"));
+    QTest::keyClicks(box("txtDadosEmail"), QStringLiteral("helo@exemplo.com"));
+    main->findChild<QPushButton*>(QStringLiteral("cmdAgendaGravar"))->click();
+    EXPECT_EQ(app.messages.last(), kSettingsSaved);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(main->tmrChecagem->isActive()) << "the due check starts at once";
+    EXPECT_TRUE(shell.tray()->logOutVisible());
+    const qint64 code = app.ctx.session.userCode;
+    fillRows(app.ctx.db, code);
+
+    main->openSettings();
+    app.messages.answer(true);
+    main->findChild<QPushButton*>(QStringLiteral("cmdExcluirUsuario"))->click();
+    EXPECT_EQ(owned(app, code), 0);
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_TRUE(logon->isVisible());
+    EXPECT_FALSE(app.ctx.session.loggedOn());
+    EXPECT_FALSE(logon->cmdLogar->isEnabled());
+    EXPECT_FALSE(logon->txtPass->isEnabled());
+    EXPECT_TRUE(logon->cmdNovoUsuario->isEnabled());
+}
+
+} // namespace
+} // namespace orv::test
