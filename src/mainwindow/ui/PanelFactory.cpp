@@ -2,9 +2,12 @@
 
 #include "appointments/ui/AppointmentsPanel.h"
 #include "contacts/ui/ContactsPanel.h"
+#include "finances/ui/FinancesPanel.h"
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/SettingsPage.h"
 #include "mainwindow/ui/StartPanel.h"
+#include "tasks/ui/NotesPanel.h"
+#include "tasks/ui/TasksPanel.h"
 
 namespace orv {
 
@@ -22,12 +25,16 @@ Panel* createPanel(const QString& name, AppContext& ctx, QWidget* parent) {
     if (name == panel::Compromissos) {
         return new appointments::AppointmentsPanel(ctx, parent);
     }
-    static const QHash<QString, QString> titles{
-        {panel::Financas, QStringLiteral("Finanças")},
-        {panel::Tarefas, QStringLiteral("Tarefas")},
-        {panel::Notas, QStringLiteral("Anotações")},
-    };
-    return new PlaceholderPanel(info->frame, titles.value(name), parent);
+    if (name == panel::Financas) {
+        return new finances::FinancesPanel(ctx, parent);
+    }
+    if (name == panel::Tarefas) {
+        return new tasks::TasksPanel(ctx, parent);
+    }
+    if (name == panel::Notas) {
+        return new tasks::NotesPanel(ctx, parent);
+    }
+    return new PlaceholderPanel(info->frame, name, parent);
 }
 
 } // namespace orv

@@ -1,0 +1,153 @@
+#include "mainwindow/ui/PanelControls.h"
+
+#include "mainwindow/ui/Fonts.h"
+#include "mainwindow/ui/Grid.h"
+#include "mainwindow/ui/Twips.h"
+
+#include <QCalendarWidget>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace orv {
+namespace {
+
+QRect pixels(const QRect& twipsRect) {
+    return rectTwips(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height());
+}
+
+// Escape closes the calendar without a choice.
+class CalendarKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            static_cast<QWidget*>(parent())->hide();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+QColor toColour(const Rgb& rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+void layOutColumns(Grid& grid, const QVector<GridColumn>& columns) {
+    for (int c = 0; c < columns.size(); ++c) {
+        grid.setHeader(c, columns[c].header, columns[c].width, columns[c].alignment);
+    }
+}
+
+QLabel* panelLabel(QWidget* parent, const QString& text, const QRect& twipsRect, QWidget* buddy) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(pixels(twipsRect));
+    label->setFont(arial(8, true));
+    label->setBuddy(buddy);
+    return label;
+}
+
+QLineEdit* panelLineBox(QWidget* parent, const QString& name, const QRect& twipsRect, int maxLength,
+                        Qt::Alignment alignment, KeyMode mode) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(pixels(twipsRect));
+    box->setMaxLength(maxLength);
+    box->setAlignment(alignment);
+    applyKeyMode(box, mode);
+    return box;
+}
+
+QPlainTextEdit* panelTextArea(QWidget* parent, const QString& name, const QRect& twipsRect,
+                              int maxLength) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(pixels(twipsRect));
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setTabChangesFocus(true);
+    if (maxLength > 0) {
+        QObject::connect(box, &QPlainTextEdit::textChanged, box, [box, maxLength] {
+            const QString text = box->toPlainText();
+            if (text.size() > maxLength) {
+                box->setPlainText(text.left(maxLength));
+                box->moveCursor(QTextCursor::End);
+            }
+        });
+    }
+    return box;
+}
+
+QPushButton* panelButton(QWidget* parent, const QString& name, const QString& text,
+                         const QRect& twipsRect) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(pixels(twipsRect));
+    return button;
+}
+
+QPushButton* pictureButton(QWidget* parent, const QString& name, const QString& picture,
+                           const QString& fallback, const QString& toolTip,
+                           const QRect& twipsRect) {
+    auto* button = panelButton(parent, name, QString(), twipsRect);
+    const QIcon icon(QStringLiteral(":/images/%1.png").arg(picture));
+    if (icon.availableSizes().isEmpty()) {
+        button->setText(fallback);
+    } else {
+        button->setIcon(icon);
+    }
+    button->setToolTip(toolTip);
+    button->setAccessibleName(toolTip);
+    return button;
+}
+
+QLineEdit* emptyGridNotice(QWidget* parent, const QString& name, const QString& text,
+                           const QRect& twipsRect) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->setGeometry(pixels(twipsRect));
+    box->setFrame(false);
+    box->setAlignment(Qt::AlignCenter);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+QCalendarWidget* panelCalendar(QWidget* parent, const QString& name) {
+    auto* calendar = new QCalendarWidget(parent);
+    calendar->setObjectName(name);
+    calendar->setGridVisible(true);
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar->setAutoFillBackground(true);
+    calendar->resize(calendar->sizeHint());
+    calendar->installEventFilter(new CalendarKeys(calendar));
+    for (QWidget* child : calendar->findChildren<QWidget*>()) {
+        child->installEventFilter(new CalendarKeys(calendar));
+    }
+    calendar->hide();
+    return calendar;
+}
+
+void showCalendarAt(QCalendarWidget* calendar, const QDate& day, const QPoint& topLeftPx) {
+    if (day.isValid()) {
+        calendar->setSelectedDate(day);
+    }
+    const QWidget* area = calendar->parentWidget();
+    QPoint at = topLeftPx;
+    if (area) {
+        at.setX(std::max(0, std::min(at.x(), area->width() - calendar->width())));
+        at.setY(std::max(0, std::min(at.y(), area->height() - calendar->height())));
+    }
+    calendar->move(at);
+    calendar->show();
+    calendar->raise();
+    calendar->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace orv

@@ -1,0 +1,60 @@
+#include "tasks/ui/NotesPanel.h"
+
+#include "mainwindow/ui/Fonts.h"
+#include "mainwindow/ui/PanelControls.h"
+#include "mainwindow/ui/WaitCursor.h"
+
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace orv::tasks {
+
+NotesPanel::NotesPanel(AppContext& ctx, QWidget* parent)
+    : Panel(QStringLiteral("frmNotas"), parent), notes_(ctx, state_) {
+    setFont(arial(8));
+    // No key filter: every character is kept as typed.
+    txtNotas = panelTextArea(this, QStringLiteral("txtNotas"), QRect(150, 420, 10620, 4600), 0);
+    panelLabel(this, QStringLiteral("Suas Anotações :"), QRect(150, 120, 4000, 285), txtNotas);
+    cmdNotasLimpar = panelButton(this, QStringLiteral("cmdNotasLimpar"),
+                                 QStringLiteral("&Limpar Anotações"), QRect(6270, 5160, 2175, 420));
+    cmdNotasSalvar = panelButton(this, QStringLiteral("cmdNotasSalvar"),
+                                 QStringLiteral("&Salvar Anotações"), QRect(8595, 5160, 2175, 420));
+    connect(cmdNotasSalvar, &QPushButton::clicked, this, &NotesPanel::save);
+    connect(cmdNotasLimpar, &QPushButton::clicked, this, &NotesPanel::clear);
+    ctx.resets.add([panel = QPointer<NotesPanel>(this)] {
+        if (panel) {
+            panel->reset();
+        }
+    });
+}
+
+void NotesPanel::load() {
+    Q_EMIT printButtonWanted(false); // notes are not printed
+    WaitCursor wait;
+    txtNotas->setPlainText(notes_.load());
+}
+
+void NotesPanel::afterShow() {
+    txtNotas->setFocus(Qt::OtherFocusReason);
+}
+
+void NotesPanel::save() {
+    Q_EMIT restoreFocusWanted();
+    WaitCursor wait;
+    notes_.save(txtNotas->toPlainText());
+}
+
+void NotesPanel::clear() {
+    Q_EMIT restoreFocusWanted();
+    if (notes_.clear()) {
+        txtNotas->clear();
+    }
+}
+
+void NotesPanel::reset() {
+    state_.reset();
+    txtNotas->clear();
+}
+
+} // namespace orv::tasks
