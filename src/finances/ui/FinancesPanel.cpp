@@ -1,4 +1,5 @@
 #include "finances/ui/FinancesPanel.h"
+#include "printing/ui/PrintReport.h"
 
 #include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/Grid.h"
@@ -357,6 +358,10 @@ void FinancesPanel::reset() {
     calFinancas->hide();
     frmFinancasDados->hide();
     frmFinancasGrade->setEnabled(true);
+}
+
+void FinancesPanel::print() {
+    printLedger(ctx_, state_.month, state_.year);
 }
 
 } // namespace orv::finances

@@ -26,6 +26,8 @@ public:
     FinancesPanel(AppContext& ctx, QWidget* parent = nullptr);
 
     void load() override;
+    // The report of what the panel shows.
+    void print() override;
 
     // Month view
     QFrame* frmFinancasGrade = nullptr;

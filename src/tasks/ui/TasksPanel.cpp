@@ -1,4 +1,5 @@
 #include "tasks/ui/TasksPanel.h"
+#include "printing/ui/PrintReport.h"
 
 #include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/Grid.h"
@@ -35,7 +36,7 @@ QDate typedDate(const QLineEdit* box) {
 } // namespace
 
 TasksPanel::TasksPanel(AppContext& ctx, QWidget* parent)
-    : Panel(QStringLiteral("frmTarefas"), parent), tasks_(ctx, state_) {
+    : Panel(QStringLiteral("frmTarefas"), parent), ctx_(ctx), tasks_(ctx, state_) {
     setFont(arial(8));
     buildList();
     buildDetailFrame();
@@ -255,6 +256,10 @@ void TasksPanel::reset() {
     grdTarefas->clearRows();
     calTarefas->hide();
     frmTarefasDados->hide();
+}
+
+void TasksPanel::print() {
+    printTasks(ctx_);
 }
 
 } // namespace orv::tasks

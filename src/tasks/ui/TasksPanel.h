@@ -25,6 +25,8 @@ public:
     TasksPanel(AppContext& ctx, QWidget* parent = nullptr);
 
     void load() override;
+    // The report of what the panel shows.
+    void print() override;
 
     Grid* grdTarefas = nullptr;
     QLineEdit* txtTarefasSemCadastro = nullptr;
@@ -65,6 +67,7 @@ private:
     void reset();
 
     TaskState state_;
+    AppContext& ctx_;
     Tasks tasks_;
     QVector<TaskRow> rows_; // the rows on view, as the grid shows them
     CalendarTarget calendarTarget_ = StartDate;
