@@ -9,6 +9,8 @@ set(ORVALUNE_SHARED_HOME /var/lib/orvalune CACHE PATH
 
 install(TARGETS orvalune DESTINATION ${ORVALUNE_PROGRAM_DIR})
 install(FILES resources/help/AjudaAgenda.html DESTINATION ${ORVALUNE_PROGRAM_DIR})
+install(DIRECTORY resources/help/images DESTINATION ${ORVALUNE_PROGRAM_DIR}
+        FILES_MATCHING PATTERN "*.png")
 
 # The fresh data file is made by the project's own tool at install time; an existing one
 # (somebody's agenda) is left as it is.

@@ -16,6 +16,10 @@ prog=$prefix/lib/orvalune
 for f in orvalune dadosn.lst AjudaAgenda.html; do
     [ -f "$prog/$f" ] || fail "$f missing from the program folder"
 done
+ls "$prog"/images/*.png >/dev/null 2>&1 || fail "help pictures missing"
+for img in $(grep -o 'src="images/[^"]*"' "$prog/AjudaAgenda.html" | sed 's/src="//; s/"$//'); do
+    [ -f "$prog/$img" ] || fail "the help document shows $img, which is not installed"
+done
 [ -x "$prefix/bin/orvalune" ] || fail "launcher missing"
 [ -f "$prefix/share/applications/orvalune.desktop" ] || fail "menu entry missing"
 [ -f "$prefix/share/icons/hicolor/256x256/apps/orvalune.png" ] || fail "256x256 icon missing"
@@ -45,6 +49,7 @@ out=$(ORVALUNE_HOME=$work/agenda "$prefix/bin/orvalune" --tray)
 [ "$out" = "home=$work/agenda umask=0000 args=--tray" ] || fail "launcher with ORVALUNE_HOME: $out"
 cmp -s "$work/agenda/dadosn.lst" "$prog/dadosn.lst" || fail "fresh data file not copied"
 [ -f "$work/agenda/AjudaAgenda.html" ] || fail "help document not reachable from the data folder"
+[ -f "$work/agenda/images/entrada.png" ] || fail "help pictures not reachable from the data folder"
 
 # An existing data file in that folder is used as it is.
 printf 'agenda' >>"$work/agenda/dadosn.lst"
