@@ -30,13 +30,6 @@ QLabel* caption(QWidget* parent, const QString& text, const QRect& geometry) {
     return l;
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& text,
-                    const QRect& geometry) {
-    auto* b = control<QPushButton>(parent, name, geometry);
-    b->setText(text);
-    return b;
-}
-
 } // namespace
 
 AppointmentEditorFrame::AppointmentEditorFrame(AppContext& ctx, QWidget* parent)
@@ -49,9 +42,10 @@ AppointmentEditorFrame::AppointmentEditorFrame(AppContext& ctx, QWidget* parent)
 }
 
 void AppointmentEditorFrame::buildControls() {
-    caption(this, QStringLiteral("Data :"), QRect(10, 10, 110, 20));
+    auto* dayCaption = caption(this, QStringLiteral("Data :"), QRect(10, 10, 110, 20));
     txtDataCompromisso =
         control<QLineEdit>(this, QStringLiteral("txtDataCompromisso"), QRect(124, 8, 90, 22));
+    labelFor(dayCaption, txtDataCompromisso);
     txtDataCompromisso->setReadOnly(true);
     cmdExibirCalendarioPequeno = control<QPushButton>(
         this, QStringLiteral("cmdExibirCalendarioPequeno"), QRect(218, 7, 28, 24));
@@ -59,20 +53,24 @@ void AppointmentEditorFrame::buildControls() {
     cmdExibirCalendarioPequeno->setToolTip(QStringLiteral("Exibir Calendário"));
     cmdExibirCalendarioPequeno->setAccessibleName(QStringLiteral("Exibir Calendário"));
 
-    caption(this, QStringLiteral("Horário Inicial :"), QRect(10, 40, 110, 20));
+    auto* startCaption = caption(this, QStringLiteral("Horário Inicial :"), QRect(10, 40, 110, 20));
     txtCompromissoInicio =
         control<QLineEdit>(this, QStringLiteral("txtCompromissoInicio"), QRect(124, 38, 60, 22));
-    caption(this, QStringLiteral("Horário Final :"), QRect(10, 68, 110, 20));
+    labelFor(startCaption, txtCompromissoInicio);
+    auto* endCaption = caption(this, QStringLiteral("Horário Final :"), QRect(10, 68, 110, 20));
     txtCompromissoFinal =
         control<QLineEdit>(this, QStringLiteral("txtCompromissoFinal"), QRect(124, 66, 60, 22));
+    labelFor(endCaption, txtCompromissoFinal);
     for (QLineEdit* box : {txtCompromissoInicio, txtCompromissoFinal}) {
         box->setMaxLength(kTimeLength);
         applyKeyMode(box, KeyMode::Time);
     }
 
-    caption(this, QStringLiteral("Descrição Compromisso :"), QRect(10, 96, 200, 20));
+    auto* textCaption =
+        caption(this, QStringLiteral("Descrição Compromisso :"), QRect(10, 96, 200, 20));
     txtDescricaoCompromisso = control<QPlainTextEdit>(
         this, QStringLiteral("txtDescricaoCompromisso"), QRect(10, 118, 316, 80));
+    labelFor(textCaption, txtDescricaoCompromisso);
     txtDescricaoCompromisso->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtDescricaoCompromisso->setTabChangesFocus(true);
     applyKeyMode(txtDescricaoCompromisso, KeyMode::MultilineText);
@@ -81,15 +79,19 @@ void AppointmentEditorFrame::buildControls() {
 
     chkAvisar = control<QCheckBox>(this, QStringLiteral("chkAvisar"), QRect(10, 204, 316, 20));
     chkAvisar->setText(QStringLiteral("Avisar Compromisso"));
+    nameByCaption(chkAvisar);
     chkCompartilhar =
         control<QCheckBox>(this, QStringLiteral("chkCompartilhar"), QRect(10, 226, 316, 20));
     chkCompartilhar->setText(QStringLiteral("Compartilhar esse Compromisso com outros usuários"));
+    nameByCaption(chkCompartilhar);
 
     frmCompromissoAgendaPeriodo = control<QFrame>(
         this, QStringLiteral("frmCompromissoAgendaPeriodo"), QRect(6, 250, 324, 30));
-    caption(frmCompromissoAgendaPeriodo, QStringLiteral("Agendar para :"), QRect(4, 5, 90, 20));
+    auto* repeatCaption =
+        caption(frmCompromissoAgendaPeriodo, QStringLiteral("Agendar para :"), QRect(4, 5, 90, 20));
     cmbAgendarPara = control<QComboBox>(frmCompromissoAgendaPeriodo,
                                         QStringLiteral("cmbAgendarPara"), QRect(96, 3, 224, 24));
+    labelFor(repeatCaption, cmbAgendarPara);
     cmbAgendarPara->addItems(repetitionChoices());
 
     lblExecutado = control<QLabel>(this, QStringLiteral("lblExecutado"), QRect(10, 284, 316, 22));
@@ -98,13 +100,14 @@ void AppointmentEditorFrame::buildControls() {
     lblExecutado->setAlignment(Qt::AlignCenter);
     lblExecutado->hide();
 
-    cmdCompromissoGravar = button(this, QStringLiteral("cmdCompromissoGravar"),
-                                  QStringLiteral("&Salvar Compromisso"), QRect(10, 312, 150, 26));
+    cmdCompromissoGravar =
+        textButton(this, QStringLiteral("cmdCompromissoGravar"),
+                   QStringLiteral("&Salvar Compromisso"), QRect(10, 312, 150, 26));
     cmdCompromissoExcluir =
-        button(this, QStringLiteral("cmdCompromissoExcluir"),
-               QStringLiteral("&Excluir Compromisso"), QRect(166, 312, 160, 26));
-    cmdCompromissoVoltar = button(this, QStringLiteral("cmdCompromissoVoltar"),
-                                  QStringLiteral("&Voltar"), QRect(226, 342, 100, 26));
+        textButton(this, QStringLiteral("cmdCompromissoExcluir"),
+                   QStringLiteral("&Excluir Compromisso"), QRect(166, 312, 160, 26));
+    cmdCompromissoVoltar = textButton(this, QStringLiteral("cmdCompromissoVoltar"),
+                                      QStringLiteral("&Voltar"), QRect(226, 342, 100, 26));
 
     calCompromisso =
         control<QCalendarWidget>(this, QStringLiteral("calCompromisso"), QRect(10, 34, 300, 190));

@@ -36,8 +36,7 @@ QPushButton* arrow(QWidget* parent, const QString& name, const QString& pictureN
 
 QPushButton* linkLabel(QWidget* parent, const QString& name, const QString& text,
                        const QRect& geometry) {
-    auto* b = control<QPushButton>(parent, name, geometry);
-    b->setText(text);
+    auto* b = textButton(parent, name, text, geometry);
     b->setFlat(true);
     b->setCursor(Qt::PointingHandCursor);
     return b;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "mainwindow/ui/AccessibleNames.h"
 #include "mainwindow/ui/Fonts.h"
 
+#include <QPushButton>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -16,6 +18,15 @@ template <typename W> W* control(QWidget* parent, const QString& name, const QRe
     w->setGeometry(geometry);
     w->setFont(arial(9));
     return w;
+}
+
+// A push button of the appointment frames, named by its caption.
+inline QPushButton* textButton(QWidget* parent, const QString& name, const QString& text,
+                               const QRect& geometry) {
+    auto* b = control<QPushButton>(parent, name, geometry);
+    b->setText(text);
+    nameByCaption(b);
+    return b;
 }
 
 } // namespace orv::appointments

@@ -21,13 +21,6 @@ QRect cellRect(int cell) {
                  kCellWidth, kCellHeight);
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& text,
-                    const QRect& geometry) {
-    auto* b = control<QPushButton>(parent, name, geometry);
-    b->setText(text);
-    return b;
-}
-
 } // namespace
 
 void DayCellLabel::mousePressEvent(QMouseEvent* event) {
@@ -61,11 +54,11 @@ void MonthCalendarFrame::buildControls() {
     inner->setAccessibleName(QStringLiteral("Calendario"));
     inner->lower();
 
-    cmdAntMes = button(this, QStringLiteral("cmdAntMes"), QStringLiteral("<<"),
-                       QRect(kGridLeft, 32, 34, 24));
+    cmdAntMes = textButton(this, QStringLiteral("cmdAntMes"), QStringLiteral("<<"),
+                           QRect(kGridLeft, 32, 34, 24));
     cmdAntMes->setToolTip(QStringLiteral("Mês Anterior"));
-    cmdProxMes = button(this, QStringLiteral("cmdProxMes"), QStringLiteral(">>"),
-                        QRect(kGridLeft + 7 * kCellWidth - 34, 32, 34, 24));
+    cmdProxMes = textButton(this, QStringLiteral("cmdProxMes"), QStringLiteral(">>"),
+                            QRect(kGridLeft + 7 * kCellWidth - 34, 32, 34, 24));
     cmdProxMes->setToolTip(QStringLiteral("Próximo Mês"));
     lblCalendarMes = control<QLabel>(this, QStringLiteral("lblCalendarMes"),
                                      QRect(kGridLeft + 36, 32, 7 * kCellWidth - 72, 24));
@@ -103,13 +96,14 @@ void MonthCalendarFrame::buildControls() {
         this, QStringLiteral("chkCompromissosCompartilhados"), QRect(10, below, 300, 20));
     chkCompromissosCompartilhados->setText(
         QStringLiteral("Incluir os Compromissos Compartilhados"));
-    cmdExibirCompromissosCalendario = button(
+    nameByCaption(chkCompromissosCompartilhados);
+    cmdExibirCompromissosCalendario = textButton(
         this, QStringLiteral("cmdExibirCompromissosCalendario"),
         QStringLiteral("&Negritar os Dias com Compromissos"), QRect(10, below + 24, 270, 26));
-    cmdHoje = button(this, QStringLiteral("cmdHoje"), QStringLiteral("Ir para o Dia de &Hoje"),
-                     QRect(10, below + 54, 170, 26));
-    cmdCalendarioVoltar = button(this, QStringLiteral("cmdCalendarioVoltar"),
-                                 QStringLiteral("&Voltar"), QRect(186, below + 54, 94, 26));
+    cmdHoje = textButton(this, QStringLiteral("cmdHoje"), QStringLiteral("Ir para o Dia de &Hoje"),
+                         QRect(10, below + 54, 170, 26));
+    cmdCalendarioVoltar = textButton(this, QStringLiteral("cmdCalendarioVoltar"),
+                                     QStringLiteral("&Voltar"), QRect(186, below + 54, 94, 26));
 
     connect(cmdAntMes, &QPushButton::clicked, this, [this] { stepMonth(-1); });
     connect(cmdProxMes, &QPushButton::clicked, this, [this] { stepMonth(1); });

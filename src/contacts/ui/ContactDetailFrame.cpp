@@ -1,6 +1,7 @@
 #include "contacts/ui/ContactDetailFrame.h"
 
 #include "contacts/ui/FormBoxes.h"
+#include "mainwindow/ui/AccessibleNames.h"
 #include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/Pictures.h"
 #include "session/ui/KeyMode.h"
@@ -81,6 +82,7 @@ ContactDetailFrame::ContactDetailFrame(QWidget* parent) : QFrame(parent) {
 
     chkEndCompartilhar = new QCheckBox(QStringLiteral("Compartilhar o Contato"), this);
     chkEndCompartilhar->setObjectName(QStringLiteral("chkEndCompartilhar"));
+    nameByCaption(chkEndCompartilhar);
     cmdEnderecoExcluir =
         button(this, QStringLiteral("&Excluir Contato"), QStringLiteral("cmdEnderecoExcluir"));
     cmdEnderecoVoltar =

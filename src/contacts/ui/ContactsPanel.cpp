@@ -1,4 +1,5 @@
 #include "contacts/ui/ContactsPanel.h"
+#include "mainwindow/ui/AccessibleNames.h"
 #include "printing/ui/PrintReport.h"
 
 #include "contacts/ContactForm.h"
@@ -56,6 +57,7 @@ void ContactsPanel::buildControls() {
 
     txtEnderecoSemRegistro = new QLineEdit(kNoRecord, this);
     txtEnderecoSemRegistro->setObjectName(QStringLiteral("txtEnderecoSemRegistro"));
+    txtEnderecoSemRegistro->setAccessibleName(kNoRecord);
     txtEnderecoSemRegistro->setFrame(false);
     txtEnderecoSemRegistro->setReadOnly(true);
     txtEnderecoSemRegistro->setAlignment(Qt::AlignCenter);
@@ -68,6 +70,7 @@ void ContactsPanel::buildControls() {
     cmdEnderecoNovo = new QPushButton(QStringLiteral("&Novo Contato"), this);
     cmdEnderecoNovo->setObjectName(QStringLiteral("cmdEnderecoNovo"));
     cmdEnderecoNovo->setAutoDefault(false);
+    nameByCaption(cmdEnderecoNovo);
     cmdEnderecoNovo->setGeometry(606, 310, 120, 32);
 
     frmDadosEndereco = new ContactDetailFrame(this);

@@ -1,5 +1,7 @@
 #include "contacts/ui/FormBoxes.h"
 
+#include "mainwindow/ui/AccessibleNames.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +14,7 @@ namespace {
 void addLabel(QWidget* parent, QGridLayout* grid, int row, int col, const QString& text,
               QWidget* buddy) {
     auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
+    labelFor(label, buddy);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(label, row, col);
 }
@@ -23,7 +25,6 @@ QLineEdit* lineBox(QWidget* parent, QGridLayout* grid, int row, int col, const Q
                    const QString& name, int maxLength, int columnSpan) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setAccessibleName(label.trimmed());
     box->setMaxLength(maxLength);
     addLabel(parent, grid, row, col, label, box);
     grid->addWidget(box, row, col + 1, 1, columnSpan);
@@ -34,7 +35,6 @@ QPlainTextEdit* notesBox(QWidget* parent, QGridLayout* grid, int row, int col, c
                          const QString& name, int maxLength, int columnSpan) {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(name);
-    box->setAccessibleName(label.trimmed());
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setTabChangesFocus(true);
     QObject::connect(box, &QPlainTextEdit::textChanged, box, [box, maxLength] {
@@ -53,6 +53,7 @@ QPushButton* button(QWidget* parent, const QString& caption, const QString& name
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
+    nameByCaption(b);
     return b;
 }
 

@@ -1,4 +1,5 @@
 #include "finances/ui/FinancesPanel.h"
+#include "mainwindow/ui/AccessibleNames.h"
 #include "printing/ui/PrintReport.h"
 
 #include "mainwindow/ui/Fonts.h"
@@ -31,6 +32,7 @@ QRadioButton* option(QWidget* parent, const QString& name, const QString& text,
     button->setObjectName(name);
     button->setGeometry(
         rectTwips(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
+    nameByCaption(button);
     return button;
 }
 
@@ -103,7 +105,8 @@ void FinancesPanel::buildMonthView() {
         panelLineBox(f, QStringLiteral("txtFinancasSaldoAtual"), QRect(6150, 600, 1700, 345), 15,
                      Qt::AlignRight | Qt::AlignVCenter, KeyMode::Numeric);
     txtFinancasSaldoAtual->setEnabled(false);
-    panelLabel(f, QStringLiteral("Saldo Atual :"), QRect(4800, 630, 1350, 285));
+    panelLabel(f, QStringLiteral("Saldo Atual :"), QRect(4800, 630, 1350, 285),
+               txtFinancasSaldoAtual);
     cmdSaldoProximo = pictureButton(
         f, QStringLiteral("cmdSaldoProximo"), QStringLiteral("saldo_proximo"), QStringLiteral(">"),
         QStringLiteral("Exportar o Saldo Inicial para o Próximo Mês"), QRect(7900, 600, 420, 345));
@@ -135,7 +138,7 @@ void FinancesPanel::buildEntryFrame() {
     txtFinancasData = panelLineBox(f, QStringLiteral("txtFinancasData"), QRect(900, 360, 1350, 345),
                                    10, Qt::AlignCenter, KeyMode::Date);
     txtFinancasData->setEnabled(false);
-    panelLabel(f, QStringLiteral("Data :"), QRect(150, 390, 750, 285));
+    panelLabel(f, QStringLiteral("Data :"), QRect(150, 390, 750, 285), txtFinancasData);
     cmdFinancasCalendario = pictureButton(
         f, QStringLiteral("cmdFinancasCalendario"), QStringLiteral("calendario"),
         QStringLiteral("..."), QStringLiteral("Exibir Calendário"), QRect(2300, 360, 420, 345));
@@ -155,6 +158,7 @@ void FinancesPanel::buildEntryFrame() {
     chkFinancaRealizada = new QCheckBox(QStringLiteral("Lançamento Efetuado"), f);
     chkFinancaRealizada->setObjectName(QStringLiteral("chkFinancaRealizada"));
     chkFinancaRealizada->setGeometry(rectTwips(5500, 2450, 2500, 330));
+    nameByCaption(chkFinancaRealizada);
     cmdFinancasExcluir =
         panelButton(f, QStringLiteral("cmdFinancasExcluir"), QStringLiteral("&Excluir Lançamento"),
                     QRect(150, 3700, 2400, 420));

@@ -1,6 +1,7 @@
 #include "mainwindow/ui/MainWindow.h"
 
 #include "mainwindow/Panels.h"
+#include "mainwindow/ui/AccessibleNames.h"
 #include "mainwindow/ui/AnalogClock.h"
 #include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/PanelFactory.h"
@@ -158,6 +159,7 @@ void MainWindow::buildControls() {
     lblMinimizar = new QPushButton(QStringLiteral("Minimizar"), this);
     lblMinimizar->setObjectName(QStringLiteral("lblMinimizar"));
     lblMinimizar->setFlat(true);
+    nameByCaption(lblMinimizar);
     lblMinimizar->setFont(arial(8));
     lblMinimizar->setGeometry(690, 12, 58, 20);
     lblMinimizar->setCursor(Qt::PointingHandCursor);

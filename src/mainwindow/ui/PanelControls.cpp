@@ -1,5 +1,6 @@
 #include "mainwindow/ui/PanelControls.h"
 
+#include "mainwindow/ui/AccessibleNames.h"
 #include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/Grid.h"
 #include "mainwindow/ui/Twips.h"
@@ -50,7 +51,9 @@ QLabel* panelLabel(QWidget* parent, const QString& text, const QRect& twipsRect,
     auto* label = new QLabel(text, parent);
     label->setGeometry(pixels(twipsRect));
     label->setFont(arial(8, true));
-    label->setBuddy(buddy);
+    if (buddy != nullptr) {
+        labelFor(label, buddy);
+    }
     return label;
 }
 
@@ -89,6 +92,7 @@ QPushButton* panelButton(QWidget* parent, const QString& name, const QString& te
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     button->setGeometry(pixels(twipsRect));
+    button->setAccessibleName(accessibleText(text));
     return button;
 }
 
@@ -112,6 +116,7 @@ QLineEdit* emptyGridNotice(QWidget* parent, const QString& name, const QString& 
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(name);
     box->setGeometry(pixels(twipsRect));
+    box->setAccessibleName(text);
     box->setFrame(false);
     box->setAlignment(Qt::AlignCenter);
     box->setReadOnly(true);

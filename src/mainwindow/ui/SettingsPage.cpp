@@ -1,5 +1,6 @@
 #include "mainwindow/ui/SettingsPage.h"
 
+#include "mainwindow/ui/AccessibleNames.h"
 #include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "reminders/AlarmSound.h"
@@ -45,8 +46,7 @@ QLineEdit* box(QWidget* parent, const char* name, KeyMode mode, int maxLength,
     edit->setMaxLength(maxLength);
     applyKeyMode(edit, mode);
     if (buddy != nullptr) {
-        buddy->setBuddy(edit);
-        edit->setAccessibleName(buddy->text().remove(QLatin1Char(':')).trimmed());
+        labelFor(buddy, edit);
     }
     return edit;
 }
@@ -55,7 +55,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
     b->setFont(arial(9, true));
-    b->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+    b->setAccessibleName(accessibleText(text));
     return b;
 }
 
@@ -129,6 +129,8 @@ void SettingsPage::buildScheduleGroup() {
     optAgendaNiverFim->setObjectName(QStringLiteral("optAgendaNiverFim"));
     optAgendaNiverInicio->setFont(arial(9));
     optAgendaNiverFim->setFont(arial(9));
+    nameByCaption(optAgendaNiverInicio);
+    nameByCaption(optAgendaNiverFim);
     auto* birthdays = new QHBoxLayout;
     birthdays->addWidget(caption(g, QStringLiteral("Mostrar Aniversários no")));
     birthdays->addWidget(optAgendaNiverInicio);
@@ -152,8 +154,7 @@ void SettingsPage::buildScheduleGroup() {
     cmbAgendaSom->setObjectName(QStringLiteral("cmbAgendaSom"));
     cmbAgendaSom->setFont(arial(9));
     cmbAgendaSom->addItems(soundChoices());
-    cmbAgendaSom->setAccessibleName(QStringLiteral("Som no aviso de compromissos"));
-    soundCaption->setBuddy(cmbAgendaSom);
+    labelFor(soundCaption, cmbAgendaSom);
     cmdAgendaOuvir = button(g, "cmdAgendaOuvir", QStringLiteral("&Ouvir"));
     auto* sound = new QHBoxLayout;
     sound->addWidget(soundCaption);
@@ -165,6 +166,7 @@ void SettingsPage::buildScheduleGroup() {
         new QCheckBox(QStringLiteral("Visualizar Dados Compartilhados de outros usuários?"), g);
     chkAgendaVisCompartilhados->setObjectName(QStringLiteral("chkAgendaVisCompartilhados"));
     chkAgendaVisCompartilhados->setFont(arial(9));
+    nameByCaption(chkAgendaVisCompartilhados);
     grid->addWidget(chkAgendaVisCompartilhados, 5, 0, 1, 6);
 
     connect(cmdAgendaOuvir, &QPushButton::clicked, this, &SettingsPage::preview);

@@ -1,5 +1,6 @@
 #include "session/ui/LogonWindow.h"
 
+#include "mainwindow/ui/AccessibleNames.h"
 #include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/WindowServices.h"
 #include "session/ui/KeyMode.h"
@@ -27,8 +28,7 @@ QLineEdit* box(QWidget* parent, const char* name, QRect geometry, QLabel* buddy)
     edit->setObjectName(QLatin1String(name));
     edit->setGeometry(geometry);
     edit->setFont(arial(10));
-    edit->setAccessibleName(buddy->text().remove(QLatin1Char(':')).trimmed());
-    buddy->setBuddy(edit);
+    labelFor(buddy, edit);
     return edit;
 }
 
@@ -37,7 +37,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, QRec
     b->setObjectName(QLatin1String(name));
     b->setGeometry(geometry);
     b->setFont(arial(9, true));
-    b->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+    b->setAccessibleName(accessibleText(text));
     return b;
 }
 

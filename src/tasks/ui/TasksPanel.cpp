@@ -1,4 +1,5 @@
 #include "tasks/ui/TasksPanel.h"
+#include "mainwindow/ui/AccessibleNames.h"
 #include "printing/ui/PrintReport.h"
 
 #include "mainwindow/ui/Fonts.h"
@@ -26,6 +27,7 @@ QRadioButton* option(QWidget* parent, const QString& name, const QString& text, 
     auto* button = new QRadioButton(text, parent);
     button->setObjectName(name);
     button->setGeometry(rectTwips(left, 1290, 1200, 330));
+    nameByCaption(button);
     return button;
 }
 
@@ -73,14 +75,14 @@ void TasksPanel::buildDetailFrame() {
     txtTarefaDataInicio =
         panelLineBox(f, QStringLiteral("txtTarefaDataInicio"), QRect(135, 600, 1350, 345), 10,
                      Qt::AlignCenter, KeyMode::Date);
-    panelLabel(f, QStringLiteral("Data Início :"), QRect(135, 330, 1700, 270));
+    panelLabel(f, QStringLiteral("Data Início :"), QRect(135, 330, 1700, 270), txtTarefaDataInicio);
     cmdCalTarefaInicio = pictureButton(
         f, QStringLiteral("cmdCalTarefaInicio"), QStringLiteral("calendario"),
         QStringLiteral("..."), QStringLiteral("Exibir Calendário"), QRect(1530, 600, 420, 345));
     txtTarefaDataFim =
         panelLineBox(f, QStringLiteral("txtTarefaDataFim"), QRect(3015, 600, 1350, 345), 10,
                      Qt::AlignCenter, KeyMode::Date);
-    panelLabel(f, QStringLiteral("Data Final :"), QRect(3015, 330, 1700, 270));
+    panelLabel(f, QStringLiteral("Data Final :"), QRect(3015, 330, 1700, 270), txtTarefaDataFim);
     cmdCalTarefaFim = pictureButton(
         f, QStringLiteral("cmdCalTarefaFim"), QStringLiteral("calendario"), QStringLiteral("..."),
         QStringLiteral("Exibir Calendário"), QRect(4410, 600, 420, 345));
@@ -101,6 +103,7 @@ void TasksPanel::buildDetailFrame() {
     chkTarefaExecutado = new QCheckBox(QStringLiteral("Tarefa Executada"), f);
     chkTarefaExecutado->setObjectName(QStringLiteral("chkTarefaExecutado"));
     chkTarefaExecutado->setGeometry(rectTwips(135, 4220, 3000, 330));
+    nameByCaption(chkTarefaExecutado);
 
     cmdTarefaExcluir = panelButton(f, QStringLiteral("cmdTarefaExcluir"),
                                    QStringLiteral("&Excluir Tarefa"), QRect(135, 4800, 1650, 420));

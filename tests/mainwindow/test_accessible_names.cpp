@@ -1,0 +1,118 @@
+#include "support/TestSupport.h"
+
+#include "mainwindow/Panels.h"
+#include "mainwindow/ui/MainWindow.h"
+#include "session/ui/LogonWindow.h"
+
+#include <QAbstractSpinBox>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+using namespace orv;
+using namespace orv::test;
+
+namespace {
+
+bool isInputControl(const QWidget* w) {
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+           qobject_cast<const QComboBox*>(w) || qobject_cast<const QPushButton*>(w) ||
+           qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w);
+}
+
+// Parts of a composite control (the line of an editable combo box, the buttons
+// of a calendar) are named by the control that holds them.
+bool insideComposite(const QWidget* w, const QWidget* top) {
+    for (const QWidget* p = w->parentWidget(); p && p != top; p = p->parentWidget()) {
+        if (qobject_cast<const QComboBox*>(p) || qobject_cast<const QAbstractSpinBox*>(p) ||
+            qobject_cast<const QCalendarWidget*>(p)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString withoutMarks(QString text) {
+    return text.remove(QLatin1Char('&')).remove(QLatin1Char(':')).simplified();
+}
+
+// Every control a screen reader or an outside test must find, described by the
+// name it is known by, with what is wrong with it.
+QStringList unnamedControls(const QWidget* top) {
+    QStringList faults;
+    QHash<const QWidget*, QString> labelOf;
+    for (const QLabel* label : top->findChildren<QLabel*>()) {
+        if (label->buddy()) {
+            labelOf.insert(label->buddy(), withoutMarks(label->text()));
+        }
+    }
+    for (const QWidget* w : top->findChildren<QWidget*>()) {
+        if (!isInputControl(w) || insideComposite(w, top)) {
+            continue;
+        }
+        const QString id = w->objectName().isEmpty()
+                               ? QStringLiteral("%1 in %2")
+                                     .arg(QLatin1String(w->metaObject()->className()),
+                                          w->parentWidget()->objectName())
+                               : w->objectName();
+        if (w->accessibleName().trimmed().isEmpty()) {
+            faults << id + QStringLiteral(": no name");
+            continue;
+        }
+        if (labelOf.contains(w) && !labelOf.value(w).isEmpty() &&
+            w->accessibleName() != labelOf.value(w)) {
+            faults << id + QStringLiteral(": '%1' is not its label '%2'")
+                               .arg(w->accessibleName(), labelOf.value(w));
+        }
+    }
+    return faults;
+}
+
+} // namespace
+
+// Screen readers and tests driven from outside the process find every text box
+// and button by its accessible name: the text of its label or caption.
+TEST(AccessibleNames, EveryBoxAndButtonOfTheProgramHasItsName) {
+    {
+        LogonWindow logon;
+        logon.show();
+        EXPECT_EQ(unnamedControls(&logon), QStringList());
+    }
+
+    TestApp app;
+    app.logOn(app.addUser(QStringLiteral("ANA"), {}, panel::Compromissos));
+    MainWindow window(app.ctx);
+    window.show();
+    window.loadSequence();
+    // Every panel in turn, then the settings page; hidden editor frames are
+    // checked too, so a frame opened later cannot hide an unnamed box.
+    for (const auto& info : panelTable()) {
+        if (info.name != panel::Configuracao) {
+            window.pressPanel(info.name);
+            ASSERT_TRUE(window.panelFrame(info.name)->isVisible()) << info.name.toStdString();
+        }
+    }
+    window.openSettings();
+    EXPECT_TRUE(window.settingsPage()->isVisible());
+    EXPECT_EQ(unnamedControls(&window), QStringList());
+
+    // A few by name: a box is called by its label, a button by its caption.
+    auto nameOf = [&](const char* control) {
+        const auto* w = window.findChild<QWidget*>(QLatin1String(control));
+        return w ? w->accessibleName() : QStringLiteral("(missing)");
+    };
+    EXPECT_EQ(nameOf("txtCompromissoInicio"), QStringLiteral("Horário Inicial"));
+    EXPECT_EQ(nameOf("cmbAgendarPara"), QStringLiteral("Agendar para"));
+    EXPECT_EQ(nameOf("txtDadosEndEmail"), QStringLiteral("Email"));
+    EXPECT_EQ(nameOf("txtFinancasData"), QStringLiteral("Data"));
+    EXPECT_EQ(nameOf("txtNotas"), QStringLiteral("Suas Anotações"));
+    EXPECT_EQ(nameOf("cmbAgendaSom"), QStringLiteral("Som no aviso de compromissos"));
+    EXPECT_EQ(nameOf("cmdTarefaVoltar"), QStringLiteral("Voltar"));
+    EXPECT_EQ(nameOf("chkFinancaRealizada"), QStringLiteral("Lançamento Efetuado"));
+}
