@@ -1,7 +1,10 @@
 #include "support/TestSupport.h"
 
+#include "calculator/ui/CalculatorWindow.h"
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/MainWindow.h"
+#include "reminders/ui/ReminderWindow.h"
+#include "reminders/ui/SoundPlayer.h"
 #include "session/ui/LogonWindow.h"
 
 #include <QAbstractSpinBox>
@@ -115,4 +118,13 @@ TEST(AccessibleNames, EveryBoxAndButtonOfTheProgramHasItsName) {
     EXPECT_EQ(nameOf("cmbAgendaSom"), QStringLiteral("Som no aviso de compromissos"));
     EXPECT_EQ(nameOf("cmdTarefaVoltar"), QStringLiteral("Voltar"));
     EXPECT_EQ(nameOf("chkFinancaRealizada"), QStringLiteral("Lançamento Efetuado"));
+
+    // The windows beside the main window.
+    SoundPlayer silent;
+    ReminderWindow reminder(app.ctx, silent);
+    EXPECT_EQ(unnamedControls(&reminder), QStringList());
+    EXPECT_EQ(reminder.findChild<QWidget*>(QStringLiteral("cmbReAgendar"))->accessibleName(),
+              QStringLiteral("ReAgendar Compromisso em"));
+    CalculatorWindow calculator(app.ctx);
+    EXPECT_EQ(unnamedControls(&calculator), QStringList());
 }

@@ -61,6 +61,7 @@ CalculatorWindow::CalculatorWindow(AppContext& ctx, QWidget* parent)
     txtCalculadora = new QLineEdit(this);
     txtCalculadora->setObjectName(QStringLiteral("txtCalculadora"));
     txtCalculadora->setAlignment(Qt::AlignRight);
+    txtCalculadora->setAccessibleName(QStringLiteral("Visor da Calculadora"));
     txtCalculadora->setFont(designFont(QStringLiteral("Courier New"), 12, true));
     txtCalculadora->installEventFilter(this);
     if (parent != nullptr) {

@@ -1,5 +1,6 @@
 #include "reminders/ui/ReminderWindow.h"
 
+#include "mainwindow/ui/AccessibleNames.h"
 #include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/WindowServices.h"
 #include "reminders/AlarmSound.h"
@@ -51,6 +52,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption,
     b->setFont(arial(9, true));
     // Enter must never delete or complete by accident.
     b->setAutoDefault(false);
+    nameByCaption(b);
     return b;
 }
 
@@ -86,14 +88,17 @@ void ReminderWindow::buildControls() {
     lblLembrete =
         label(this, "lblLembrete", QStringLiteral("Data Agendada :"), QRect(12, 42, 112, 22));
     TxtData = shownBox(this, "TxtData", QRect(126, 42, 86, 22));
+    labelFor(lblLembrete, TxtData);
     lblAniversario = label(this, "lblAniversario", QStringLiteral("Aniversário"),
                            QRect(230, 42, 150, 22), arial(12, true, true));
     lblHoraAviso =
         label(this, "lblHoraAviso", QStringLiteral("Horário Aviso :"), QRect(12, 70, 112, 22));
     TxtHora = shownBox(this, "TxtHora", QRect(126, 70, 52, 22));
+    labelFor(lblHoraAviso, TxtHora);
     lblHoraTermino =
         label(this, "lblHoraTermino", QStringLiteral("Hora Termino :"), QRect(214, 70, 110, 22));
     txtHoraFim = shownBox(this, "txtHoraFim", QRect(326, 70, 52, 22));
+    labelFor(lblHoraTermino, txtHoraFim);
 
     lblDescricao =
         label(this, "lblDescricao", QStringLiteral("Descrição :"), QRect(12, 98, 112, 22));
@@ -103,6 +108,7 @@ void ReminderWindow::buildControls() {
     TxtCompromisso->setFont(arial(9));
     TxtCompromisso->setMaxLength(255);
     applyKeyMode(TxtCompromisso, KeyMode::Text);
+    labelFor(lblDescricao, TxtCompromisso);
 
     lblReagendar = label(this, "lblReagendar", QStringLiteral("ReAgendar Compromisso em :"),
                          QRect(12, 156, 186, 24));
@@ -111,6 +117,7 @@ void ReminderWindow::buildControls() {
     cmbReAgendar->setGeometry(200, 156, 108, 24);
     cmbReAgendar->setFont(arial(9));
     cmbReAgendar->setMaxVisibleItems(21);
+    labelFor(lblReagendar, cmbReAgendar);
     cmdReagendar =
         button(this, "cmdReagendar", QStringLiteral("&ReAgendar"), QRect(314, 154, 74, 28));
 
