@@ -280,6 +280,46 @@ TEST_F(OldDataImport, ImportedDataShowsInTheNewUsersPanels) {
     EXPECT_EQ(app.count(QStringLiteral("Compromissos")), 5);
 }
 
+TEST_F(OldDataImport, EveryContactFieldLandsInItsOwnColumnUnchanged) {
+    QFile::remove(oldFile());
+    OldContact c;
+    c.name = QStringLiteral("  d'Ávila ");
+    c.company = QStringLiteral("Pão d'Açúcar");
+    c.address = QStringLiteral("Rua d'Ajuda, 1");
+    c.city = QStringLiteral("Sant'Ana");
+    c.state = QStringLiteral("SP");
+    c.postalCode = QStringLiteral("01001000");
+    c.email = QStringLiteral("o'hara@exemplo.com");
+    c.phone = QStringLiteral("1111-1111");
+    c.mobile = QStringLiteral("2222-2222");
+    c.business = QStringLiteral("3333-3333");
+    c.birthday = QStringLiteral("29/02");
+    c.notes = QStringLiteral("'' duas aspas");
+    OldData data;
+    data.contacts = {c};
+    writeOldDataFile(oldFile(), data);
+    app.logOn(app.addUser(QStringLiteral("EVA")));
+    importOldData(app.ctx);
+
+    const RowSet r = app.ctx.db.runQuery(QStringLiteral("Select * from Enderecos"));
+    ASSERT_EQ(r.recordCount(), 1);
+    const QStringList columns{"Nome",    "Empresa", "Endereco",    "Cidade",
+                              "Estado",  "Cep",     "Email",       "FoneRes",
+                              "FoneCel", "FoneCom", "Aniversario", "Observacao"};
+    QStringList stored;
+    for (const QString& column : columns) {
+        stored << r.text(column);
+    }
+    EXPECT_EQ(stored, (QStringList{"D'Ávila", c.company, c.address, c.city, c.state, c.postalCode,
+                                   c.email, c.phone, c.mobile, c.business, "29/02", c.notes}));
+    // Today is 15/03/2026: the birthday waits for the next 29 February.
+    const RowSet birthday = row(QStringLiteral("Compromissos"), QStringLiteral("Chave = ?"),
+                                {r.integer("ChaveAniversario")});
+    EXPECT_EQ(birthday.date("Data"), QDate(2028, 2, 29));
+    EXPECT_EQ(birthday.text("Compromisso"), QStringLiteral("Aniversário D'Ávila"));
+    EXPECT_EQ(birthday.text("Compartilhado"), QStringLiteral("N"));
+}
+
 TEST_F(OldDataImport, FailureHalfWayCopiesNothingAndKeepsTheOldFile) {
     app.ctx.db.executeSql(
         QStringLiteral("Create Trigger quebra Before Insert On Enderecos When NEW.Nome = 'Quebra' "
