@@ -5,6 +5,8 @@
 #                   (once as built, once under AddressSanitizer and UBSan)
 set -euo pipefail
 cd "$(dirname "$0")"
+# ccache shares results between checkouts in other folders.
+export CCACHE_BASEDIR="$PWD"
 
 PACKAGES=(build-essential cmake ninja-build pkg-config ccache
           qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev

@@ -86,6 +86,8 @@ TEST_F(FinancesPanelTest, EntrySavedBalanceCarriedForwardAndShownInTheNextMonth)
     p->cmdFinancasSalvar->click();
     EXPECT_EQ(app.messages.last(), kNoAmount);
     EXPECT_TRUE(entryOpen());
+    retype(p->txtFinancasValor, "3500,5");
+    EXPECT_EQ(p->txtFinancasValor->text(), "3500,50") << "the decimal comma is never dropped";
     retype(p->txtFinancasValor, "12.5");
     EXPECT_EQ(p->txtFinancasValor->text(), "12,50");
     p->cmdFinancasSalvar->click();

@@ -52,6 +52,12 @@ TEST(KeyModes, TheRealBoxesFilterWhatIsTyped) {
     typeText(&time, QStringLiteral("a9b"));
     EXPECT_EQ(time.text(), QStringLiteral("9")) << "letters never start a time";
 
+    // In an amount box the Brazilian decimal comma is the point it stands for.
+    QLineEdit amount;
+    applyKeyMode(&amount, KeyMode::Amount);
+    typeText(&amount, QStringLiteral("3500,50x"));
+    EXPECT_EQ(amount.text(), QStringLiteral("3500.50"));
+
     QPlainTextEdit notes;
     applyKeyMode(&notes, KeyMode::MultilineText);
     typeText(&notes, QStringLiteral("a"));

@@ -92,7 +92,7 @@ void FinancesPanel::buildMonthView() {
 
     txtFinancasSaldoInicial =
         panelLineBox(f, QStringLiteral("txtFinancasSaldoInicial"), QRect(2250, 600, 1300, 345), 11,
-                     Qt::AlignRight | Qt::AlignVCenter, KeyMode::Numeric);
+                     Qt::AlignRight | Qt::AlignVCenter, KeyMode::Amount);
     panelLabel(f, QStringLiteral("Saldo Inicial do Mês :"), QRect(150, 630, 2100, 285),
                txtFinancasSaldoInicial);
     cmdSaldoAnterior =
@@ -150,7 +150,7 @@ void FinancesPanel::buildEntryFrame() {
                                 QRect(1700, 2450, 1100, 330));
     txtFinancasValor =
         panelLineBox(f, QStringLiteral("txtFinancasValor"), QRect(3750, 2430, 1500, 345), 11,
-                     Qt::AlignRight | Qt::AlignVCenter, KeyMode::Numeric);
+                     Qt::AlignRight | Qt::AlignVCenter, KeyMode::Amount);
     panelLabel(f, QStringLiteral("Valor :"), QRect(3000, 2460, 750, 285), txtFinancasValor);
     chkFinancaRealizada = new QCheckBox(QStringLiteral("Lançamento Efetuado"), f);
     chkFinancaRealizada->setObjectName(QStringLiteral("chkFinancaRealizada"));

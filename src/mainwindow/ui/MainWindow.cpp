@@ -184,15 +184,15 @@ void MainWindow::buildControls() {
     lblData = label(this, QStringLiteral("lblData"), QRect(330, 14, 230, 18), arial(9));
     lblData->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblIdentCaption =
-        label(this, QStringLiteral("lblIdentCaption"), QRect(116, 460, 220, 16), arial(8, true));
+        label(this, QStringLiteral("lblIdentCaption"), QRect(116, 458, 220, 16), arial(8, true));
     lblIdentCaption->setText(QStringLiteral("Essa agenda pertence a"));
     lblIdentNome = label(this, QStringLiteral("lblIdentNome"), QRect(116, 476, 220, 14), arial(8));
     lblIdentTelefone =
-        label(this, QStringLiteral("lblIdentTelefone"), QRect(116, 490, 110, 14), arial(8));
+        label(this, QStringLiteral("lblIdentTelefone"), QRect(116, 490, 220, 14), arial(8));
     lblIdentCelular =
-        label(this, QStringLiteral("lblIdentCelular"), QRect(226, 490, 110, 14), arial(8));
+        label(this, QStringLiteral("lblIdentCelular"), QRect(116, 504, 220, 14), arial(8));
     lblIdentEmail =
-        label(this, QStringLiteral("lblIdentEmail"), QRect(116, 504, 220, 14), arial(8));
+        label(this, QStringLiteral("lblIdentEmail"), QRect(116, 518, 220, 14), arial(8));
     setIdentityDefaults();
 
     tmrChecagem = new QTimer(this);

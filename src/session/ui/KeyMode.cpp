@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -121,6 +122,14 @@ private:
         case KeyMode::Date:
             if (code == '/') {
                 return false;
+            }
+            return filterKey(code, true) == 0;
+        case KeyMode::Amount:
+            // A comma typed for the decimals would be dropped and multiply the
+            // amount by a hundred; it is the point the amount boxes read.
+            if (code != '.' && QChar(code) == QLocale().decimalPoint().at(0)) {
+                insertText(box, QStringLiteral("."));
+                return true;
             }
             return filterKey(code, true) == 0;
         case KeyMode::Numeric:

@@ -9,6 +9,7 @@ enum class KeyMode {
     Text,         // the key filter in text mode
     UpperText,    // text mode, letters typed in capitals (the login box)
     Numeric,      // digits, "." and "-"
+    Amount,       // numeric, and the locale's decimal comma typed as the "." it stands for
     Phone,        // "(" and ")" too, everything else numeric
     Date,         // "/" too, everything else numeric
     Time,         // the "HH:NN" typing aid

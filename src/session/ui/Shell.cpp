@@ -66,6 +66,8 @@ void Shell::start(bool hasUsers) {
     logon_->shapeOnce();
     centreOnScreen(logon_);
     logon_->show();
+    logon_->activateWindow();
+    logon_->txtLogin->setFocus();
     if (!hasUsers) {
         ctx_.messages.okay(kFirstRun, msg::Information);
     }
