@@ -9,6 +9,18 @@ namespace {
 
 // The year a typed day and month are checked against: not a leap year.
 constexpr int kCheckYear = 1905;
+// A leap year, for day and month that exist in some year (29/02 included).
+constexpr int kLeapYear = 2000;
+// A 29/02 falls again at most eight years later (2096 to 2104).
+constexpr int kLongestWait = 8;
+
+// The typed day and month ("15/03", "1/3") as a date of the given year;
+// invalid when the text is no such day.
+QDate dayMonthIn(int year, const QString& typed) {
+    static const QRegularExpression dayMonth(QStringLiteral("^(\\d{1,2})/(\\d{1,2})$"));
+    const auto m = dayMonth.match(typed.trimmed());
+    return m.hasMatch() ? QDate(year, m.captured(2).toInt(), m.captured(1).toInt()) : QDate();
+}
 
 } // namespace
 
@@ -21,24 +33,22 @@ QString storedName(const QString& typed) {
 }
 
 QString storedBirthday(const QString& typed) {
-    static const QRegularExpression dayMonth(QStringLiteral("^(\\d{1,2})/(\\d{1,2})$"));
-    const auto m = dayMonth.match(typed.trimmed());
-    if (!m.hasMatch()) {
-        return {};
-    }
-    const QDate d(kCheckYear, m.captured(2).toInt(), m.captured(1).toInt());
+    const QDate d = dayMonthIn(kCheckYear, typed);
     return d.isValid() ? d.toString(QStringLiteral("dd/MM")) : QString();
 }
 
 QDate nextBirthday(const QString& birthday, const QDate& today) {
-    const QString text = storedBirthday(birthday);
-    if (text.isEmpty()) {
+    const QDate someYear = dayMonthIn(kLeapYear, birthday);
+    if (!someYear.isValid()) {
         return {};
     }
-    const int day = text.left(2).toInt();
-    const int month = text.mid(3, 2).toInt();
-    const QDate thisYear(today.year(), month, day);
-    return thisYear > today ? thisYear : QDate(today.year() + 1, month, day);
+    for (int year = today.year(); year <= today.year() + kLongestWait; ++year) {
+        const QDate date(year, someYear.month(), someYear.day());
+        if (date.isValid() && date > today) {
+            return date;
+        }
+    }
+    return {};
 }
 
 ContactCheck checkContactForm(const QString& nameBox, const QString& birthdayBox) {

@@ -14,8 +14,9 @@ QString storedName(const QString& typed);
 QString storedBirthday(const QString& typed);
 
 // The next day the birthday ("DD/MM") falls on after today: this year's date,
-// or next year's when this year's is today or already past. Invalid when the
-// text is no birthday.
+// or next year's when this year's is today or already past. A 29/02 (which
+// the form refuses, but older data may hold) waits for the next leap year.
+// Invalid when the text is no day of any year.
 QDate nextBirthday(const QString& birthday, const QDate& today);
 
 // The checks of the detail form before a save, in the order the form makes them.

@@ -61,8 +61,7 @@ Params contactValues(const Contact& c, qint64 birthdayKey) {
 
 } // namespace
 
-void saveContact(Db& db, qint64 user, const QDate& today, Contact& contact) {
-    Transaction tx(db);
+void writeContact(const Db& db, qint64 user, const QDate& today, Contact& contact) {
     const qint64 birthdayKey = keepBirthdayInStep(db, user, today, contact);
     qint64 key = contact.key;
     if (key == 0) {
@@ -79,9 +78,16 @@ void saveContact(Db& db, qint64 user, const QDate& today, Contact& contact) {
                            "Where Usuario = ? and Chave = ?"),
             Params{contact.name} + contactValues(contact, birthdayKey) + Params{user, key});
     }
-    tx.commit();
     contact.key = key;
     contact.birthdayKey = birthdayKey;
+}
+
+void saveContact(Db& db, qint64 user, const QDate& today, Contact& contact) {
+    Contact saved = contact;
+    Transaction tx(db);
+    writeContact(db, user, today, saved);
+    tx.commit();
+    contact = saved;
 }
 
 void deleteContact(Db& db, qint64 user, qint64 key, qint64 birthdayKey) {

@@ -17,6 +17,11 @@ namespace orv::contacts {
 // written and the contact is left as it was.
 void saveContact(Db& db, qint64 user, const QDate& today, Contact& contact);
 
+// The same writes inside a transaction the caller has opened (and commits or
+// rolls back): for work that saves many contacts as one whole. The contact's
+// keys are set as soon as its rows are written.
+void writeContact(const Db& db, qint64 user, const QDate& today, Contact& contact);
+
 // Deletes the contact of the user and, when birthdayKey is not 0, its birthday
 // appointment, together.
 void deleteContact(Db& db, qint64 user, qint64 key, qint64 birthdayKey);

@@ -1,10 +1,11 @@
 #include "session/OldDataImport.h"
 
 #include "appointments/AppointmentStore.h"
+#include "contacts/ContactForm.h"
+#include "contacts/ContactStore.h"
 #include "db/DbError.h"
 #include "session/Logon.h"
 #include "session/Passwords.h"
-#include "session/SqlValues.h"
 
 #include <QFile>
 
@@ -12,6 +13,7 @@ namespace orv {
 namespace {
 
 using appointments::Appointment;
+using contacts::Contact;
 
 QString decoded(const RowSet& rs, const char* column) {
     return decodePassword(rs.field(QString::fromUtf8(column)));
@@ -62,77 +64,38 @@ QVector<Appointment> readOldAppointments(const Db& db) {
     return list;
 }
 
-// A contact as the contact save receives it.
-struct NewContact {
-    QString name, company, address, city, state, postalCode, email, homePhone, mobilePhone,
-        businessPhone, notes, birthday;
-};
-
-// The old "DD/MM" birthday: none when the day is "00" or the date cannot exist.
-QString oldBirthday(const RowSet& rs) {
+// The old "DD/MM" birthday: none when the day is "00" or no year has that day.
+QString oldBirthday(const RowSet& rs, const QDate& today) {
     const QString stored = rs.text(QStringLiteral("Aniversário"));
     const QString day = decodePassword(stored.mid(0, 2));
-    const QString month = decodePassword(stored.mid(3, 2));
-    if (day == QLatin1String("00") || !QDate(2000, month.toInt(), day.toInt()).isValid()) {
+    const QString birthday = day + QLatin1Char('/') + decodePassword(stored.mid(3, 2));
+    if (day == QLatin1String("00") || !contacts::nextBirthday(birthday, today).isValid()) {
         return {};
     }
-    return day + QLatin1Char('/') + month;
+    return birthday;
 }
 
-QVector<NewContact> readOldContacts(const Db& db) {
-    QVector<NewContact> list;
+// The old contacts in their order, as new private contacts of the user.
+QVector<Contact> readOldContacts(const Db& db, const QDate& today) {
+    QVector<Contact> list;
     RowSet rs = db.runOldQuery(QStringLiteral("Select * from Nomes Order By Ordem"));
     for (; !rs.eof(); rs.moveNext()) {
-        list << NewContact{
-            decoded(rs, "Nome"),      decoded(rs, "Empresa"),     decoded(rs, "Endereco"),
-            decoded(rs, "Cidade"),    decoded(rs, "Estado"),      decoded(rs, "Cep"),
-            decoded(rs, "Email"),     decoded(rs, "Telefone"),    decoded(rs, "Celular"),
-            decoded(rs, "Comercial"), decoded(rs, "Observacoes"), oldBirthday(rs)};
+        Contact c;
+        c.name = contacts::storedName(decoded(rs, "Nome"));
+        c.company = decoded(rs, "Empresa");
+        c.address = decoded(rs, "Endereco");
+        c.city = decoded(rs, "Cidade");
+        c.state = decoded(rs, "Estado");
+        c.postalCode = decoded(rs, "Cep");
+        c.email = decoded(rs, "Email");
+        c.homePhone = decoded(rs, "Telefone");
+        c.mobilePhone = decoded(rs, "Celular");
+        c.businessPhone = decoded(rs, "Comercial");
+        c.notes = decoded(rs, "Observacoes");
+        c.birthday = oldBirthday(rs, today);
+        list << c;
     }
     return list;
-}
-
-// The next day the "DD/MM" birthday falls on after today; 29/02 waits for a leap year.
-QDate nextBirthday(const QString& birthday, const QDate& today) {
-    const int day = birthday.left(2).toInt();
-    const int month = birthday.mid(3, 2).toInt();
-    for (int year = today.year(); year <= today.year() + 8; ++year) {
-        const QDate date(year, month, day);
-        if (date.isValid() && date > today) {
-            return date;
-        }
-    }
-    return {};
-}
-
-// The stored form of a contact name: trimmed, first letter in capitals.
-QString contactName(const QString& typed) {
-    QString name = typed.trimmed();
-    if (!name.isEmpty()) {
-        name[0] = name[0].toUpper();
-    }
-    return name;
-}
-
-// Saves a new, private contact of the user and its yearly birthday appointment.
-void saveNewContact(const Db& db, qint64 user, const NewContact& c, const QDate& today) {
-    const QString name = contactName(c.name);
-    qint64 birthdayKey = 0;
-    if (!c.birthday.isEmpty()) {
-        Appointment a;
-        a.day = nextBirthday(c.birthday, today);
-        a.text = QStringLiteral("Aniversário ") + name;
-        a.status = appointments::kBirthday;
-        birthdayKey = appointments::insertAppointment(db, user, a);
-    }
-    db.executeSql(
-        QStringLiteral("Insert into Enderecos(Usuario,Nome,Empresa,Endereco,Cidade,Estado,Cep,"
-                       "Email,FoneRes,FoneCel,FoneCom,Observacao,Aniversario,Compartilhado,"
-                       "ChaveAniversario) values (?,?,?,?,?,?,?,?,?,?,?,?,?,'N',?)"),
-        {user, name, nullIfEmpty(c.company), nullIfEmpty(c.address), nullIfEmpty(c.city),
-         nullIfEmpty(c.state), nullIfEmpty(c.postalCode), nullIfEmpty(c.email),
-         nullIfEmpty(c.homePhone), nullIfEmpty(c.mobilePhone), nullIfEmpty(c.businessPhone),
-         nullIfEmpty(c.notes), nullIfEmpty(c.birthday), birthdayKey});
 }
 
 } // namespace
@@ -172,16 +135,16 @@ std::optional<SettingsForm> importOldSettings(AppContext& ctx) {
 
 void importOldData(AppContext& ctx) {
     const qint64 user = ctx.session.userCode;
-    const QVector<Appointment> oldAppointments = readOldAppointments(ctx.db);
-    const QVector<NewContact> oldContacts = readOldContacts(ctx.db);
     const QDate today = ctx.clock.today();
+    const QVector<Appointment> oldAppointments = readOldAppointments(ctx.db);
+    QVector<Contact> oldContacts = readOldContacts(ctx.db, today);
     {
         Transaction t(ctx.db);
         for (const Appointment& a : oldAppointments) {
             appointments::insertAppointment(ctx.db, user, a);
         }
-        for (const NewContact& c : oldContacts) {
-            saveNewContact(ctx.db, user, c, today);
+        for (Contact& c : oldContacts) {
+            contacts::writeContact(ctx.db, user, today, c);
         }
         ctx.db.executeSql(QStringLiteral("Update Sistema set EfetuoImportacao = 'S'"));
         t.commit();

@@ -51,8 +51,51 @@ TEST(ContactForm, NextBirthdayIsAfterToday) {
     EXPECT_EQ(nextBirthday("16/03", march15), QDate(2026, 3, 16));
     EXPECT_EQ(nextBirthday("14/03", march15), QDate(2027, 3, 14));
     EXPECT_EQ(nextBirthday("01/01", QDate(2026, 12, 31)), QDate(2027, 1, 1));
-    EXPECT_FALSE(nextBirthday("29/02", QDate(2027, 1, 1)).isValid());
     EXPECT_FALSE(nextBirthday("", march15).isValid());
+    EXPECT_FALSE(nextBirthday("31/04", march15).isValid());
+    EXPECT_FALSE(nextBirthday("00/03", march15).isValid());
+
+    // A 29/02 (refused by the form, but found in older data) waits for a leap year.
+    EXPECT_EQ(nextBirthday("29/02", QDate(2027, 1, 1)), QDate(2028, 2, 29));
+    EXPECT_EQ(nextBirthday("29/02", QDate(2028, 2, 28)), QDate(2028, 2, 29));
+    EXPECT_EQ(nextBirthday("29/02", QDate(2028, 2, 29)), QDate(2032, 2, 29));
+    EXPECT_EQ(nextBirthday("29/02", QDate(2096, 3, 1)), QDate(2104, 2, 29)); // 2100 is no leap year
+}
+
+TEST_F(ContactSave, WritesInsideTheCallersTransactionStandOrFallTogether) {
+    Contact leap = withBirthday("Bissexto", "29/02");
+    Contact plain = withBirthday("Comum", "20/03");
+    {
+        Transaction t(app.ctx.db);
+        writeContact(app.ctx.db, ana, app.clock.today(), leap);
+        writeContact(app.ctx.db, ana, app.clock.today(), plain);
+        EXPECT_NE(leap.key, 0);
+        EXPECT_NE(plain.birthdayKey, 0);
+        // A save of its own cannot open a second transaction inside this one.
+        Contact nested = withBirthday("Dentro", "01/05");
+        EXPECT_THROW(saveContact(app.ctx.db, ana, app.clock.today(), nested), DbError);
+    } // not committed
+    EXPECT_EQ(app.count("Enderecos"), 0);
+    EXPECT_EQ(app.count("Compromissos"), 0);
+
+    leap = withBirthday("Bissexto", "29/02");
+    plain = withBirthday("Comum", "20/03");
+    {
+        Transaction t(app.ctx.db);
+        writeContact(app.ctx.db, ana, app.clock.today(), leap);
+        writeContact(app.ctx.db, ana, app.clock.today(), plain);
+        t.commit();
+    }
+    EXPECT_EQ(app.count("Enderecos"), 2);
+    RowSet a = appointments();
+    ASSERT_EQ(a.recordCount(), 2);
+    EXPECT_EQ(a.integer("Chave"), leap.birthdayKey);
+    EXPECT_EQ(a.date("Data"), QDate(2028, 2, 29));
+    EXPECT_EQ(a.text("Compromisso"), "Aniversário Bissexto");
+    EXPECT_EQ(a.text("Status"), "2");
+    EXPECT_EQ(contactRow(leap.key).text("Aniversario"), "29/02");
+    a.moveNext();
+    EXPECT_EQ(a.date("Data"), QDate(2026, 3, 20));
 }
 
 TEST_F(ContactSave, NewContactsGetTheirBirthdayOnTheNextOccurrence) {
@@ -247,11 +290,11 @@ TEST_F(ContactSave, DeleteTakesTheBirthdayAlong) {
 }
 
 TEST_F(ContactSave, AnUnreadableBirthdayIsKeptWithoutAnAppointment) {
-    // An old import may hand over a day and month that are no date.
-    const Contact c = save(ana, withBirthday("Leo", "29/02"));
+    // A day and month that no year has get no appointment, but the text is not lost.
+    const Contact c = save(ana, withBirthday("Leo", "31/04"));
     EXPECT_EQ(c.birthdayKey, 0);
     EXPECT_EQ(app.count("Compromissos"), 0);
-    EXPECT_EQ(contactRow(c.key).text("Aniversario"), "29/02");
+    EXPECT_EQ(contactRow(c.key).text("Aniversario"), "31/04");
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "SettingsFixture.h"
 
+#include "appointments/ui/AppointmentsPanel.h"
+#include "mainwindow/Panels.h"
+#include "mainwindow/ui/Grid.h"
 #include "session/Logon.h"
 #include "session/OldDataFile.h"
 #include "session/OldDataImport.h"
@@ -67,6 +70,15 @@ protected:
         offerImport(app.ctx);
         openNewUser(login);
     }
+    // The same from the logon window of a started shell, answering yes.
+    void newUserAtLogon(Shell& shell, const QString& login) {
+        shell.start(false);
+        app.messages.clear();
+        QTest::keyClicks(shell.logonWindow()->txtLogin, login);
+        app.messages.answer(true);
+        shell.logonWindow()->cmdNovoUsuario->click();
+        shown = shell.mainWindow();
+    }
 };
 
 TEST_F(OldDataImport, OldSettingsPrefillTheNewUserPage) {
@@ -103,13 +115,8 @@ TEST_F(OldDataImport, OldSettingsPrefillTheNewUserPage) {
 TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
     // From the logon window: the question is asked and answered yes.
     Shell shell(app.ctx, false);
-    shell.start(false);
-    app.messages.clear();
-    QTest::keyClicks(shell.logonWindow()->txtLogin, QStringLiteral("ana"));
-    app.messages.answer(true);
-    shell.logonWindow()->cmdNovoUsuario->click();
+    newUserAtLogon(shell, QStringLiteral("ana"));
     EXPECT_EQ(app.messages.texts(), QStringList{kImportQuestion});
-    shown = shell.mainWindow();
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(box("txtDadosNome")->text(), QStringLiteral("Ana D'Ávila"));
     click("cmdAgendaGravar");
@@ -180,6 +187,137 @@ TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
     EXPECT_TRUE(app.messages.texts().isEmpty());
     EXPECT_FALSE(app.ctx.session.importAnswer);
     EXPECT_TRUE(app.ctx.session.newUserMode);
+}
+
+// Three appointments of today and four contacts, one born on 29 February.
+OldData smallBook() {
+    OldData data;
+    data.config = OldConfig{QStringLiteral("Velha"),
+                            QTime(8, 0),
+                            QTime(18, 0),
+                            QTime(0, 30),
+                            QStringLiteral("Lia"),
+                            QString(),
+                            QString(),
+                            QStringLiteral("lia@exemplo.com"),
+                            3};
+    const QDate today(2026, 3, 15);
+    data.appointments = {
+        {today, QTime(9, 0), QStringLiteral("Café d'ontem"), "S", "N", {}},
+        {today, QTime(11, 0), QStringLiteral("Banco"), "N", "S", {}},
+        {today, QTime(), QStringLiteral("Feriado"), "N", {}, {}},
+    };
+    const auto contact = [](int order, const char* name, const char* birthday) {
+        OldContact c;
+        c.order = order;
+        c.name = QString::fromUtf8(name);
+        c.birthday = QString::fromUtf8(birthday);
+        c.phone = QStringLiteral("3333-000") + QString::number(order);
+        return c;
+    };
+    data.contacts = {contact(1, "ana", "16/03"), contact(2, "Bento", "29/02"),
+                     contact(3, "Caio O'Hara", "00/00"), contact(4, "Dalva", "31/04")};
+    return data;
+}
+
+// The texts of the filled rows of a grid's column, from row 1 on.
+QStringList column(const Grid& grid, int col) {
+    QStringList list;
+    for (int r = 1; r < grid.rows(); ++r) {
+        if (!grid.text(r, col).trimmed().isEmpty()) {
+            list << grid.text(r, col).trimmed();
+        }
+    }
+    return list;
+}
+
+TEST_F(OldDataImport, ImportedDataShowsInTheNewUsersPanels) {
+    QFile::remove(oldFile());
+    writeOldDataFile(oldFile(), smallBook());
+    Shell shell(app.ctx, false);
+    newUserAtLogon(shell, QStringLiteral("lia"));
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(box("txtAgendaIntervalo")->text(), QStringLiteral("30"));
+    EXPECT_EQ(box("txtAgendaTempoChecagem")->text(), QStringLiteral("3"));
+    type("txtSenhaReNova", QStringLiteral("Velha"));
+    app.messages.clear();
+    click("cmdAgendaGravar");
+    ASSERT_EQ(app.messages.texts(), QStringList{kSettingsSaved});
+
+    // The day grid of today: the all-day entry first, then the two by their times.
+    shell.mainWindow()->pressPanel(panel::Compromissos);
+    auto* day = shown->findChild<appointments::AppointmentsPanel*>();
+    ASSERT_NE(day, nullptr);
+    EXPECT_EQ(column(*day->grdCompromissos, 3),
+              (QStringList{QStringLiteral("Feriado"), QStringLiteral("Café d'ontem"),
+                           QStringLiteral("Banco")}));
+    // Tomorrow holds the birthday the contact brought along.
+    day->showDay(QDate(2026, 3, 16));
+    EXPECT_EQ(column(*day->grdCompromissos, 3), QStringList{QStringLiteral("Aniversário Ana")});
+    day->showDay(QDate(2028, 2, 29));
+    EXPECT_EQ(column(*day->grdCompromissos, 3), QStringList{QStringLiteral("Aniversário Bento")});
+
+    // The address book, letter by letter; only real birthdays came over.
+    shell.mainWindow()->pressPanel(panel::Enderecos);
+    const auto letters = shown->findChildren<QPushButton*>(QStringLiteral("cmdLetra"));
+    auto* book = shown->findChild<Grid*>(QStringLiteral("grdEndereco"));
+    ASSERT_NE(book, nullptr);
+    QStringList seen;
+    for (QPushButton* letter : letters) {
+        if (QStringLiteral("ABCD").contains(letter->text())) {
+            letter->click();
+            for (int r = 1; r < book->rows(); ++r) {
+                seen << book->text(r, 1).trimmed() + QLatin1Char('|') + book->text(r, 2).trimmed() +
+                            QLatin1Char('|') + book->text(r, 4).trimmed();
+            }
+        }
+    }
+    seen.sort();
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("Ana|3333-0001|16/03"),
+                                 QStringLiteral("Bento|3333-0002|29/02"),
+                                 QStringLiteral("Caio O'Hara|3333-0003|"),
+                                 QStringLiteral("Dalva|3333-0004|")}));
+    EXPECT_EQ(app.count(QStringLiteral("Compromissos")), 5);
+}
+
+TEST_F(OldDataImport, EveryContactFieldLandsInItsOwnColumnUnchanged) {
+    QFile::remove(oldFile());
+    OldContact c;
+    c.name = QStringLiteral("  d'Ávila ");
+    c.company = QStringLiteral("Pão d'Açúcar");
+    c.address = QStringLiteral("Rua d'Ajuda, 1");
+    c.city = QStringLiteral("Sant'Ana");
+    c.state = QStringLiteral("SP");
+    c.postalCode = QStringLiteral("01001000");
+    c.email = QStringLiteral("o'hara@exemplo.com");
+    c.phone = QStringLiteral("1111-1111");
+    c.mobile = QStringLiteral("2222-2222");
+    c.business = QStringLiteral("3333-3333");
+    c.birthday = QStringLiteral("29/02");
+    c.notes = QStringLiteral("'' duas aspas");
+    OldData data;
+    data.contacts = {c};
+    writeOldDataFile(oldFile(), data);
+    app.logOn(app.addUser(QStringLiteral("EVA")));
+    importOldData(app.ctx);
+
+    const RowSet r = app.ctx.db.runQuery(QStringLiteral("Select * from Enderecos"));
+    ASSERT_EQ(r.recordCount(), 1);
+    const QStringList columns{"Nome",    "Empresa", "Endereco",    "Cidade",
+                              "Estado",  "Cep",     "Email",       "FoneRes",
+                              "FoneCel", "FoneCom", "Aniversario", "Observacao"};
+    QStringList stored;
+    for (const QString& column : columns) {
+        stored << r.text(column);
+    }
+    EXPECT_EQ(stored, (QStringList{"D'Ávila", c.company, c.address, c.city, c.state, c.postalCode,
+                                   c.email, c.phone, c.mobile, c.business, "29/02", c.notes}));
+    // Today is 15/03/2026: the birthday waits for the next 29 February.
+    const RowSet birthday = row(QStringLiteral("Compromissos"), QStringLiteral("Chave = ?"),
+                                {r.integer("ChaveAniversario")});
+    EXPECT_EQ(birthday.date("Data"), QDate(2028, 2, 29));
+    EXPECT_EQ(birthday.text("Compromisso"), QStringLiteral("Aniversário D'Ávila"));
+    EXPECT_EQ(birthday.text("Compartilhado"), QStringLiteral("N"));
 }
 
 TEST_F(OldDataImport, FailureHalfWayCopiesNothingAndKeepsTheOldFile) {
