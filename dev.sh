@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 export CCACHE_BASEDIR="$PWD"
 
 PACKAGES=(build-essential cmake ninja-build pkg-config ccache
-          qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
+          qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev libxcb1-dev
           libsqlcipher-dev sqlcipher zlib1g-dev libssl-dev
           googletest libgmock-dev libbenchmark-dev
           fonts-liberation2 xvfb xauth clang libclang-rt-14-dev poppler-utils)
