@@ -1,4 +1,5 @@
 #include "PanelFixture.h"
+#include "appointments/ui/AppointmentsPanel.h"
 
 #include "mainwindow/ui/MainWindow.h"
 
@@ -312,6 +313,25 @@ TEST(ContactsInTheMainWindow, ABirthdayContactFromNewToDeleted) {
     EXPECT_EQ(a.date("Data"), QDate(2026, 4, 10));
     EXPECT_EQ(a.text("Compromisso"), "Aniversário Rui");
     EXPECT_EQ(a.text("Status"), "2");
+
+    // The birthday shows in the day grid on its day, and only there.
+    window.pressPanel(QStringLiteral("Compromissos"));
+    auto* schedule = window.findChild<appointments::AppointmentsPanel*>("frmCompromissos");
+    ASSERT_NE(schedule, nullptr);
+    const auto dayShows = [&](const QDate& day) {
+        schedule->showDay(day);
+        for (int r = 1; r < schedule->grdCompromissos->rows(); ++r) {
+            for (int c = 1; c < schedule->grdCompromissos->columnCount(); ++c) {
+                if (schedule->grdCompromissos->text(r, c).contains("Aniversário Rui")) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(dayShows(QDate(2026, 4, 10)));
+    EXPECT_FALSE(dayShows(QDate(2026, 4, 11)));
+    window.pressPanel(QStringLiteral("Enderecos"));
 
     auto letters = panel->findChildren<QPushButton*>(QStringLiteral("cmdLetra"));
     letters[18]->click(); // "R"
