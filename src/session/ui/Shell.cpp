@@ -195,12 +195,6 @@ void Shell::createMainWindow() {
     backup::connectMainWindow(*main_, backup_);
 }
 
-void Shell::notAvailableYet(const QString& what) {
-    ctx_.messages.okay(what +
-                           QStringLiteral(" ainda não está disponível nesta versão do Orvalune."),
-                       msg::Information);
-}
-
 void Shell::restoreFromLogon() {
     if (backup_.restoreAtLogon()) {
         logon_->setUsersExist(!noUsers(ctx_.db));

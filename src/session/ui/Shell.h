@@ -54,7 +54,6 @@ private:
     void automaticLogon();
     void closeLogonWindow();
     void restoreFromLogon();
-    void notAvailableYet(const QString& what);
     void wireBackup();
 
     AppContext& ctx_;
