@@ -1,6 +1,5 @@
 // The pictures the program embeds: every one is there at its size, the skins
-// give the windows a sound shape with room for the controls laid on them, and
-// the small pictures have clear edges and can be told apart.
+// give the windows a sound shape with room for the controls laid on them.
 #include "mainwindow/ui/Pictures.h"
 
 #include <QImage>
@@ -219,67 +218,6 @@ TEST(Pictures, LogonSkinHoldsTheLogonControls) {
     // Dark caption text must read on the field behind the two rows.
     EXPECT_GT(shape.lightness(QRect(50, 132, 100, 64)), 220);
     EXPECT_GT(shape.lightness(QRect(50, 215, 320, 45)), 200);
-}
-
-TEST(Pictures, SmallPicturesHaveClearEdgesAndDiffer) {
-    const QStringList names{QStringLiteral("compromissos"),   QStringLiteral("enderecos"),
-                            QStringLiteral("financas"),       QStringLiteral("tarefas"),
-                            QStringLiteral("notas"),          QStringLiteral("ajuda"),
-                            QStringLiteral("config"),         QStringLiteral("logout"),
-                            QStringLiteral("calculadora"),    QStringLiteral("backup"),
-                            QStringLiteral("restore"),        QStringLiteral("impressora"),
-                            QStringLiteral("minimizar"),      QStringLiteral("fechar"),
-                            QStringLiteral("calendario"),     QStringLiteral("email"),
-                            QStringLiteral("dia_anterior"),   QStringLiteral("saldo_anterior"),
-                            QStringLiteral("saldo_proximo"),  QStringLiteral("dia_proximo"),
-                            QStringLiteral("anexado"),        QStringLiteral("bloqueado"),
-                            QStringLiteral("aniversario"),    QStringLiteral("alarme"),
-                            QStringLiteral("executado"),      QStringLiteral("compartilhado"),
-                            QStringLiteral("pergunta"),       QStringLiteral("informacao"),
-                            QStringLiteral("grave"),          QStringLiteral("relogio"),
-                            QStringLiteral("relogio_centro"), QStringLiteral("orvalune"),
-                            QStringLiteral("orvalune48")};
-    QSet<QByteArray> seen;
-    for (const QString& name : names) {
-        const QImage image = picture(name).convertToFormat(QImage::Format_ARGB32);
-        ASSERT_FALSE(image.isNull()) << qPrintable(name);
-        ASSERT_TRUE(image.hasAlphaChannel()) << qPrintable(name);
-        // Transparent corners: the picture sits on whatever is behind it.
-        const int w = image.width() - 1;
-        const int h = image.height() - 1;
-        for (const QPoint corner : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)}) {
-            EXPECT_EQ(qAlpha(image.pixel(corner)), 0) << qPrintable(name);
-        }
-        // Solid enough to see: a fair share of the square is opaque.
-        int opaque = 0;
-        for (int y = 0; y <= h; ++y) {
-            for (int x = 0; x <= w; ++x) {
-                opaque += qAlpha(image.pixel(x, y)) > 200 ? 1 : 0;
-            }
-        }
-        EXPECT_GT(opaque, image.width() * image.height() / 6) << qPrintable(name);
-        // The grid tells rows apart by their pictures: no two may be alike.
-        const QByteArray bits(reinterpret_cast<const char*>(image.constBits()),
-                              static_cast<int>(image.sizeInBytes()));
-        EXPECT_FALSE(seen.contains(bits)) << qPrintable(name) << " repeats another picture";
-        seen.insert(bits);
-    }
-}
-
-TEST(Pictures, BackgroundsAreOpaqueAndLeaveTheTextReadable) {
-    const QImage message = picture(QStringLiteral("fundo_msgbox"));
-    const QImage wait = picture(QStringLiteral("fundo_aguarde"));
-    const QImage reminder = picture(QStringLiteral("fundo_lembrete"));
-    for (const QImage& image : {message, wait, reminder}) {
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(qAlpha(image.convertToFormat(QImage::Format_ARGB32).pixel(0, 0)), 255);
-    }
-    // The message text (dark, from 18, 39) and the loading text (dark blue).
-    EXPECT_GT(SkinShape(message).lightness(QRect(18, 33, 290, 48)), 200);
-    EXPECT_GT(SkinShape(wait).lightness(QRect(15, 6, 160, 28)), 180);
-    // The reminder's date band and its labelled boxes.
-    EXPECT_GT(SkinShape(reminder).lightness(QRect(10, 8, 380, 22)), 180);
-    EXPECT_GT(SkinShape(reminder).lightness(QRect(12, 42, 376, 140)), 200);
 }
 
 } // namespace
