@@ -140,6 +140,7 @@ bool BackupCommands::replaceDataFile() {
     } else {
         // A journal left beside the old file by an interrupted write would be
         // played back into the restored one.
+        ctx_.db.release();
         QFile::remove(ctx_.paths.dataFile() + QStringLiteral("-journal"));
         lastError_ = replaceFile(work, ctx_.paths.dataFile());
     }

@@ -4,6 +4,8 @@
 #include "session/AppContext.h"
 
 #include <QStringList>
+#include <optional>
+#include <string>
 
 namespace orv::contacts {
 namespace {
@@ -15,33 +17,24 @@ constexpr std::array<const char*, 13> kRecordColumns = {
     "Chave", "Compartilhado", "ChaveAniversario", "Endereco", "Cidade",      "Estado",    "Cep",
     "Email", "FoneRes",       "FoneCel",          "FoneCom",  "Aniversario", "Observacao"};
 
-int columnOf(const QStringList& columns, const char* name) {
-    const QString wanted = QString::fromLatin1(name);
-    for (int i = 0; i < columns.size(); ++i) {
-        if (columns[i].compare(wanted, Qt::CaseInsensitive) == 0) {
-            return i;
-        }
-    }
-    return -1; // RowSet::field reports the missing column
-}
-
-QString piece(const QVariant& value) {
-    return value.isNull() ? QString() : value.toString();
-}
-
 // A field inside the row record: a TAB of its own (pasted into the notes, say)
 // is written as "\t" and a backslash as "\\", so that splitting the record
-// gives every field back whole.
-void appendField(QString& record, const QString& field) {
-    if (field.contains(kTab) || field.contains(QLatin1Char('\\'))) {
-        QString escaped = field;
-        escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
-            .replace(kTab, QStringLiteral("\\t"));
-        record += escaped;
+// gives every field back whole. The record is put together as UTF-8.
+void appendField(std::string& record, QByteArrayView field) {
+    if (field.indexOf('\t') < 0 && field.indexOf('\\') < 0) {
+        record.append(field.data(), static_cast<std::size_t>(field.size()));
     } else {
-        record += field;
+        for (const char c : field) {
+            if (c == '\t') {
+                record += "\\t";
+            } else if (c == '\\') {
+                record += "\\\\";
+            } else {
+                record += c;
+            }
+        }
     }
-    record += kTab;
+    record += '\t';
 }
 
 QString unescapeField(const QString& field) {
@@ -63,47 +56,65 @@ QString unescapeField(const QString& field) {
 
 // Column positions of the contact query, looked up once per result.
 struct Layout {
-    explicit Layout(const QStringList& columns)
-        : name(columnOf(columns, "Nome")), company(columnOf(columns, "Empresa")),
-          owner(columnOf(columns, "Usuario")), login(columnOf(columns, "NomeUsuario")),
-          shared(columnOf(columns, "Compartilhado")), homePhone(columnOf(columns, "FoneRes")),
-          mobilePhone(columnOf(columns, "FoneCel")), businessPhone(columnOf(columns, "FoneCom")),
-          birthday(columnOf(columns, "Aniversario")) {
+    explicit Layout(const RowCursor& row)
+        : name(row.column("Nome")), company(row.column("Empresa")), owner(row.column("Usuario")),
+          login(row.column("NomeUsuario")), shared(row.column("Compartilhado")),
+          homePhone(row.column("FoneRes")), mobilePhone(row.column("FoneCel")),
+          businessPhone(row.column("FoneCom")), birthday(row.column("Aniversario")) {
         for (std::size_t i = 0; i < kRecordColumns.size(); ++i) {
-            record[i] = columnOf(columns, kRecordColumns[i]);
+            record[i] = row.column(kRecordColumns[i]);
         }
     }
     int name, company, owner, login, shared, homePhone, mobilePhone, businessPhone, birthday;
     std::array<int, kRecordColumns.size()> record{};
 };
 
-QString firstPhone(const RowSet& rs, const Layout& at) {
+QString firstPhone(const RowCursor& row, const Layout& at) {
     for (const int column : {at.homePhone, at.businessPhone, at.mobilePhone}) {
-        QString phone = piece(rs.field(column));
-        if (!phone.isEmpty()) {
-            return phone;
+        if (!row.utf8(column).isEmpty()) {
+            return row.text(column);
         }
     }
     return {};
 }
 
-ContactRow rowOf(const RowSet& rs, const Layout& at, qint64 user) {
-    ContactRow row;
-    row.record.reserve(128);
-    for (const int column : at.record) {
-        appendField(row.record, piece(rs.field(column)));
+// Turns the stored UTF-8 into the rows' texts, reusing one buffer for the
+// pieces a cell is made of, so each cell costs a single allocation.
+class CellBuilder {
+public:
+    QString joined(std::initializer_list<QByteArrayView> pieces) {
+        buffer_.clear();
+        for (const QByteArrayView piece : pieces) {
+            buffer_.append(piece.data(), static_cast<std::size_t>(piece.size()));
+        }
+        return text();
     }
-    const QString login = piece(rs.field(at.login));
-    row.nameCell = QStringLiteral("    ") + piece(rs.field(at.name));
-    if (!login.isEmpty()) {
-        row.nameCell += QStringLiteral(" [") + login + QLatin1Char(']');
+    QString record(const RowCursor& row, const Layout& at) {
+        buffer_.clear();
+        for (const int column : at.record) {
+            appendField(buffer_, row.utf8(column));
+        }
+        return text();
     }
-    row.sharedPicture =
-        piece(rs.field(at.shared)) == QLatin1String("S") && rs.field(at.owner).toLongLong() != user;
-    row.phoneCell = firstPhone(rs, at);
-    row.companyCell = QStringLiteral("  ") + piece(rs.field(at.company));
-    row.birthdayCell = piece(rs.field(at.birthday));
-    return row;
+
+private:
+    QString text() const {
+        return QString::fromUtf8(buffer_.data(), static_cast<qsizetype>(buffer_.size()));
+    }
+    std::string buffer_;
+};
+
+ContactRow rowOf(const RowCursor& row, const Layout& at, qint64 user, CellBuilder& cells) {
+    ContactRow r;
+    r.record = cells.record(row, at);
+    const QByteArrayView login = row.utf8(at.login);
+    r.nameCell = login.isEmpty() ? cells.joined({"    ", row.utf8(at.name)})
+                                 : cells.joined({"    ", row.utf8(at.name), " [", login, "]"});
+    r.sharedPicture = row.utf8(at.shared) == "S" && row.integer(at.owner) != user;
+    r.phoneCell = firstPhone(row, at);
+    r.companyCell = cells.joined({"  ", row.utf8(at.company)});
+    r.birthdayCell = row.text(at.birthday);
+    return r;
 }
 
 } // namespace
@@ -119,19 +130,19 @@ const std::array<GridColumn, kGridColumns>& contactColumns() {
     return columns;
 }
 
-QVector<ContactRow> contactRows(RowSet rows, qint64 user) {
-    QVector<ContactRow> result;
-    result.reserve(rows.recordCount());
-    const Layout at(rows.columns());
-    for (; !rows.eof(); rows.moveNext()) {
-        result.push_back(rowOf(rows, at, user));
-    }
-    return result;
-}
-
 QVector<ContactRow> listContacts(const AppContext& ctx, const ContactFilter& filter) {
     const qint64 user = ctx.session.userCode;
-    return contactRows(runContactQuery(ctx.db, user, ctx.settings.showShared, filter), user);
+    const BoundQuery q = contactQuery(user, ctx.settings.showShared, filter);
+    QVector<ContactRow> result;
+    std::optional<Layout> at;
+    CellBuilder cells;
+    ctx.db.forEachRow(q.sql, q.params, [&](const RowCursor& row) {
+        if (!at) {
+            at.emplace(row);
+        }
+        result.push_back(rowOf(row, *at, user, cells));
+    });
+    return result;
 }
 
 Contact contactFromRow(const QString& record, const QString& nameCell, const QString& companyCell) {

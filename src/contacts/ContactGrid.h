@@ -34,9 +34,9 @@ struct ContactRow {
     QString companyCell;  // "  " + company
     QString birthdayCell; // "DD/MM" or empty
 };
-
-// The rows of a contact query's result (see runContactQuery), in its order.
-QVector<ContactRow> contactRows(RowSet rows, qint64 user);
+} // namespace orv::contacts
+Q_DECLARE_TYPEINFO(orv::contacts::ContactRow, Q_RELOCATABLE_TYPE);
+namespace orv::contacts {
 
 // The address book of the logged-on user under the filter, with his
 // show-shared setting. No row means "Sem Registro para Exibição".

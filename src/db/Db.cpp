@@ -31,6 +31,16 @@ RowSet Db::runOldQuery(const QString& sql, const Params& params) const {
     return old_.query(sql, params);
 }
 
+void Db::forEachRow(const QString& sql, const Params& params,
+                    const std::function<void(const RowCursor&)>& visit) const {
+    data_.forEachRow(sql, params, visit);
+}
+
+void Db::release() const {
+    data_.release();
+    old_.release();
+}
+
 Transaction::Transaction(Db& db) : file_(db.dataFile()) {
     file_.begin();
 }

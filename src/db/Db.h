@@ -5,8 +5,7 @@
 namespace orv {
 
 // The one way to the data: a query and a statement on the data file, and a query
-// on the version 1.0 file. Each call opens, works and closes; failures are
-// thrown as DbError, unchanged.
+// on the version 1.0 file. Failures are thrown as DbError, unchanged.
 class Db {
 public:
     Db(const QString& dataFile, const QString& oldDataFile);
@@ -16,6 +15,11 @@ public:
     // An insert whose new key the caller needs, read from the store itself.
     qint64 insertSql(const QString& sql, const Params& params = {}) const;
     RowSet runOldQuery(const QString& sql, const Params& params = {}) const;
+    // A large result read row by row, for lists that build their own rows.
+    void forEachRow(const QString& sql, const Params& params,
+                    const std::function<void(const RowCursor&)>& visit) const;
+    // Lets go of both files, before one of them is replaced or removed.
+    void release() const;
 
     SqlCipherFile& dataFile() { return data_; }
     const QString& dataPath() const { return data_.path(); }

@@ -73,8 +73,8 @@ CREATE TABLE Enderecos (
     Compartilhado TEXT,
     ChaveAniversario INTEGER NOT NULL DEFAULT 0
 );
-CREATE INDEX EnderecosUsuarioNome ON Enderecos (Usuario, Nome);
-CREATE INDEX EnderecosCompartilhado ON Enderecos (Compartilhado, Nome);
+CREATE INDEX EnderecosUsuarioNome ON Enderecos (Usuario, Nome COLLATE NOCASE, Empresa COLLATE NOCASE);
+CREATE INDEX EnderecosCompartilhado ON Enderecos (Compartilhado, Nome COLLATE NOCASE, Empresa COLLATE NOCASE);
 
 CREATE TABLE Financas (
     Chave INTEGER PRIMARY KEY AUTOINCREMENT,

@@ -8,6 +8,7 @@
 #include <QMutex>
 #include <openssl/evp.h>
 #include <sqlcipher/sqlite3.h>
+#include <sys/stat.h>
 
 namespace orv {
 namespace {
@@ -114,6 +115,24 @@ public:
         bind(db_, s.stmt, params);
     }
 
+    // Steps through a prepared statement's rows, handing each to visit.
+    template <typename Visit> void stepAll(Statement& s, Visit visit) const {
+        int rc;
+        while ((rc = sqlite3_step(s.stmt)) == SQLITE_ROW) {
+            visit(s.stmt);
+        }
+        if (rc != SQLITE_DONE) {
+            fail(db_, rc);
+        }
+    }
+
+    template <typename Visit>
+    void each(const QString& sql, const Params& params, Visit visit) const {
+        Statement s;
+        prepare(s, sql, params);
+        stepAll(s, visit);
+    }
+
     RowSet query(const QString& sql, const Params& params) const {
         Statement s;
         prepare(s, sql, params);
@@ -123,29 +142,18 @@ public:
             columns << QString::fromUtf8(sqlite3_column_name(s.stmt, i));
         }
         QVector<QVector<QVariant>> rows;
-        int rc;
-        while ((rc = sqlite3_step(s.stmt)) == SQLITE_ROW) {
+        stepAll(s, [&](sqlite3_stmt* stmt) {
             QVector<QVariant> row(n);
             for (int i = 0; i < n; ++i) {
-                row[i] = columnValue(s.stmt, i);
+                row[i] = columnValue(stmt, i);
             }
             rows.push_back(std::move(row));
-        }
-        if (rc != SQLITE_DONE) {
-            fail(db_, rc);
-        }
+        });
         return RowSet(std::move(columns), std::move(rows));
     }
 
     int execute(const QString& sql, const Params& params) const {
-        Statement s;
-        prepare(s, sql, params);
-        int rc;
-        while ((rc = sqlite3_step(s.stmt)) == SQLITE_ROW) {
-        }
-        if (rc != SQLITE_DONE) {
-            fail(db_, rc);
-        }
+        each(sql, params, [](sqlite3_stmt*) {});
         return sqlite3_changes(db_);
     }
 
@@ -192,10 +200,8 @@ QByteArray SqlCipherFile::rawKeyFor(const QByteArray& salt) const {
     return raw;
 }
 
-std::shared_ptr<SqlCipherFile::Connection> SqlCipherFile::open() const {
-    if (pinned_) {
-        return pinned_;
-    }
+// Opens a new connection to the file at the path, keyed with the derived key.
+std::shared_ptr<SqlCipherFile::Connection> SqlCipherFile::connect() const {
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) {
         throw DbError(kFileFailure, QStringLiteral("Não foi possível abrir %1.").arg(path_));
@@ -208,56 +214,103 @@ std::shared_ptr<SqlCipherFile::Connection> SqlCipherFile::open() const {
     const QByteArray key = rawKeyFor(salt);
 
     sqlite3* raw = nullptr;
-    const int rc =
-        sqlite3_open_v2(path_.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    // A connection serves one thread, so SQLite's own locking per call is spared.
+    const int rc = sqlite3_open_v2(path_.toUtf8().constData(), &raw,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     auto connection = std::make_shared<Connection>(raw);
     if (rc != SQLITE_OK) {
         fail(raw, rc);
     }
     sqlite3_key(raw, key.constData(), static_cast<int>(key.size()));
     sqlite3_busy_timeout(raw, 5000);
+    // Room for the decrypted pages of a large address book or year of
+    // appointments; pages are only taken as they are read.
+    sqlite3_exec(raw, "PRAGMA cache_size = -8192", nullptr, nullptr, nullptr);
     registerAccessFunctions(raw);
     return connection;
 }
 
+std::shared_ptr<SqlCipherFile::Connection> SqlCipherFile::open() const {
+    if (pinned_) {
+        return held_;
+    }
+    struct stat now {};
+    if (::stat(QFile::encodeName(path_).constData(), &now) != 0) {
+        held_.reset();
+        throw DbError(kFileFailure, QStringLiteral("Não foi possível abrir %1.").arg(path_));
+    }
+    if (!held_ || now.st_dev != heldDevice_ || now.st_ino != heldInode_) {
+        held_.reset();
+        held_ = connect();
+        heldDevice_ = now.st_dev;
+        heldInode_ = now.st_ino;
+    }
+    return held_;
+}
+
+void SqlCipherFile::release() const {
+    if (!pinned_) {
+        held_.reset();
+    }
+}
+
+// Runs work on the connection. A file that turns out missing or unreadable
+// is opened afresh by the next call.
+template <typename Work> auto SqlCipherFile::withConnection(Work work) const {
+    try {
+        return work(*open());
+    } catch (const DbError& e) {
+        if (e.isFileFailure()) {
+            release();
+        }
+        throw;
+    }
+}
+
 RowSet SqlCipherFile::query(const QString& sql, const Params& params) const {
-    return open()->query(sql, params);
+    return withConnection([&](const Connection& c) { return c.query(sql, params); });
 }
 
 int SqlCipherFile::execute(const QString& sql, const Params& params) const {
-    return open()->execute(sql, params);
+    return withConnection([&](const Connection& c) { return c.execute(sql, params); });
 }
 
 qint64 SqlCipherFile::insert(const QString& sql, const Params& params) const {
-    const auto connection = open();
-    connection->execute(sql, params);
-    return sqlite3_last_insert_rowid(connection->get());
+    return withConnection([&](const Connection& c) {
+        c.execute(sql, params);
+        return static_cast<qint64>(sqlite3_last_insert_rowid(c.get()));
+    });
+}
+
+void SqlCipherFile::forEachRow(const QString& sql, const Params& params,
+                               const std::function<void(const RowCursor&)>& visit) const {
+    withConnection([&](const Connection& c) {
+        c.each(sql, params, [&](sqlite3_stmt* stmt) { visit(RowCursor(stmt)); });
+    });
 }
 
 void SqlCipherFile::begin() {
     if (pinned_) {
         throw DbError(SQLITE_MISUSE, QStringLiteral("Transação já aberta."));
     }
-    auto connection = open();
-    connection->execute(QStringLiteral("BEGIN IMMEDIATE"), {});
-    pinned_ = std::move(connection);
+    withConnection([](const Connection& c) { c.execute(QStringLiteral("BEGIN IMMEDIATE"), {}); });
+    pinned_ = true;
 }
 
 void SqlCipherFile::commit() {
     if (!pinned_) {
         return;
     }
-    pinned_->execute(QStringLiteral("COMMIT"), {});
-    pinned_.reset();
+    held_->execute(QStringLiteral("COMMIT"), {});
+    pinned_ = false;
 }
 
 void SqlCipherFile::rollback() {
     if (!pinned_) {
         return;
     }
-    auto connection = std::move(pinned_);
-    pinned_.reset();
-    sqlite3_exec(connection->get(), "ROLLBACK", nullptr, nullptr, nullptr);
+    pinned_ = false;
+    sqlite3_exec(held_->get(), "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 void SqlCipherFile::create(const QString& path, const QByteArray& passphrase,

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "db/RowCursor.h"
 #include "db/RowSet.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <QVariantList>
+#include <functional>
 #include <memory>
+#include <sys/types.h>
 
 struct sqlite3;
 
@@ -17,9 +20,11 @@ namespace orv {
 // text, and an invalid QVariant as NULL. User text is never spliced into SQL.
 using Params = QVariantList;
 
-// One encrypted data file. Every call opens its own connection and closes it
-// again, so the file can be replaced between two calls (backup and restore);
-// only an open transaction keeps its connection until it ends.
+// One encrypted data file. One connection stays open between calls, so the
+// pages it has decrypted are read once; before each call outside a
+// transaction the file at the path is checked to be the one the connection
+// holds, so a file replaced by a rename (a restore) or removed is noticed and
+// opened afresh or reported missing. release() closes the connection at once.
 class SqlCipherFile {
 public:
     SqlCipherFile(QString path, QByteArray passphrase);
@@ -33,11 +38,16 @@ public:
     int execute(const QString& sql, const Params& params = {}) const;
     // Runs an insert and returns the key the store gave the new row.
     qint64 insert(const QString& sql, const Params& params = {}) const;
+    // Hands each row of a query to visit as it is read, without keeping the result.
+    void forEachRow(const QString& sql, const Params& params,
+                    const std::function<void(const RowCursor&)>& visit) const;
 
     void begin();
     void commit();
     void rollback();
-    bool inTransaction() const { return pinned_ != nullptr; }
+    bool inTransaction() const { return pinned_; }
+    // Closes the open connection; the next call opens the file again.
+    void release() const;
 
     // Creates a new encrypted file keyed with the passphrase and runs the script in it.
     static void create(const QString& path, const QByteArray& passphrase, const QString& script);
@@ -45,11 +55,16 @@ public:
 private:
     class Connection;
     std::shared_ptr<Connection> open() const;
+    std::shared_ptr<Connection> connect() const;
     QByteArray rawKeyFor(const QByteArray& salt) const;
+    template <typename Work> auto withConnection(Work work) const;
 
     QString path_;
     QByteArray passphrase_;
-    std::shared_ptr<Connection> pinned_;
+    mutable std::shared_ptr<Connection> held_;
+    mutable dev_t heldDevice_ = 0;
+    mutable ino_t heldInode_ = 0;
+    bool pinned_ = false;
 };
 
 } // namespace orv

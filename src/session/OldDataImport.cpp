@@ -150,6 +150,7 @@ void importOldData(AppContext& ctx) {
         t.commit();
     }
     ctx.session.importFlag = QStringLiteral("S");
+    ctx.db.release();
     QFile::remove(ctx.paths.oldDataFile());
 }
 

@@ -4,6 +4,7 @@
 #include "db/DbError.h"
 
 #include <QFile>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 using namespace orv;
@@ -138,6 +139,52 @@ TEST_F(DataLayer, FileFailuresAreToldApartFromOtherFailures) {
     f.close();
     SqlCipherFile notADatabase(junk, Db::dataPassphrase());
     EXPECT_THROW(notADatabase.query("Select * from Usuarios"), DbError);
+}
+
+// The connection stays open between calls; a file put in its place by a
+// rename (as a restore does) or taken away must be noticed at the next call.
+TEST_F(DataLayer, AReplacedOrRemovedFileIsNoticedBetweenCalls) {
+    app.addUser("ANA");
+    EXPECT_EQ(app.count("Usuarios"), 1);
+
+    test::TestApp other;
+    other.addUser("BETO");
+    other.addUser("CAIO");
+    const QString copy = app.program.path("outro.lst");
+    ASSERT_TRUE(QFile::copy(other.ctx.paths.dataFile(), copy));
+    ASSERT_EQ(::rename(QFile::encodeName(copy).constData(),
+                       QFile::encodeName(app.ctx.paths.dataFile()).constData()),
+              0);
+    EXPECT_EQ(app.count("Usuarios"), 2);
+    db.executeSql("Delete from Usuarios Where Login = ?", {"CAIO"});
+    EXPECT_EQ(other.count("Usuarios"), 2); // the write went to the file now in place
+    EXPECT_EQ(app.count("Usuarios"), 1);
+
+    ASSERT_TRUE(QFile::remove(app.ctx.paths.dataFile()));
+    try {
+        db.runQuery("Select * from Usuarios");
+        FAIL() << "a removed file must fail";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.code(), kFileFailure);
+    }
+    ASSERT_TRUE(QFile::copy(other.ctx.paths.dataFile(), app.ctx.paths.dataFile()));
+    EXPECT_EQ(app.count("Usuarios"), 2);
+}
+
+TEST_F(DataLayer, RowsReadOneByOneGiveTextsNumbersAndNulls) {
+    app.addUser("ANA");
+    app.addUser(QString::fromUtf8("JOÃO"), "x");
+    QStringList seen;
+    db.forEachRow("Select Codigo, Login, Senha from Usuarios Where Codigo > ? Order By Codigo", {0},
+                  [&](const RowCursor& row) {
+                      const int senha = row.column("senha");
+                      seen << QString::number(row.integer(row.column("CODIGO"))) +
+                                  row.text(row.column("Login")) + (row.isNull(senha) ? "-" : "+") +
+                                  row.text(senha).left(0);
+                      EXPECT_THROW(row.column("Nada"), DbError);
+                  });
+    EXPECT_EQ(seen, QStringList({"1ANA-", QString::fromUtf8("2JOÃO+")}));
+    EXPECT_THROW(db.forEachRow("Select * from NaoExiste", {}, [](const RowCursor&) {}), DbError);
 }
 
 TEST_F(DataLayer, TheDataFileIsEncrypted) {
