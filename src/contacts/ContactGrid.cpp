@@ -4,6 +4,8 @@
 #include "session/AppContext.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <charconv>
 #include <optional>
 #include <string>
 
@@ -12,28 +14,47 @@ namespace {
 
 constexpr QChar kTab = QLatin1Char('\t');
 
-// The fields of the row record, in order.
-constexpr std::array<const char*, 13> kRecordColumns = {
-    "Chave", "Compartilhado", "ChaveAniversario", "Endereco", "Cidade",      "Estado",    "Cep",
-    "Email", "FoneRes",       "FoneCel",          "FoneCom",  "Aniversario", "Observacao"};
+// The fields of the row record, in order; the keys are whole numbers.
+struct RecordColumn {
+    const char* name;
+    bool key;
+};
+constexpr std::array<RecordColumn, 13> kRecordColumns = {{{"Chave", true},
+                                                          {"Compartilhado", false},
+                                                          {"ChaveAniversario", true},
+                                                          {"Endereco", false},
+                                                          {"Cidade", false},
+                                                          {"Estado", false},
+                                                          {"Cep", false},
+                                                          {"Email", false},
+                                                          {"FoneRes", false},
+                                                          {"FoneCel", false},
+                                                          {"FoneCom", false},
+                                                          {"Aniversario", false},
+                                                          {"Observacao", false}}};
 
 // A field inside the row record: a TAB of its own (pasted into the notes, say)
 // is written as "\t" and a backslash as "\\", so that splitting the record
 // gives every field back whole. The record is put together as UTF-8.
 void appendField(std::string& record, QByteArrayView field) {
-    if (field.indexOf('\t') < 0 && field.indexOf('\\') < 0) {
-        record.append(field.data(), static_cast<std::size_t>(field.size()));
-    } else {
-        for (const char c : field) {
-            if (c == '\t') {
-                record += "\\t";
-            } else if (c == '\\') {
-                record += "\\\\";
-            } else {
-                record += c;
-            }
+    const char* run = field.data();
+    const char* const end = run + field.size();
+    for (;;) {
+        const char* stop = std::find_if(run, end, [](char c) { return c == '\t' || c == '\\'; });
+        record.append(run, stop);
+        if (stop == end) {
+            break;
         }
+        record += *stop == '\t' ? "\\t" : "\\\\";
+        run = stop + 1;
     }
+    record += '\t';
+}
+
+void appendKey(std::string& record, qint64 key) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, key);
+    record.append(digits, end.ptr);
     record += '\t';
 }
 
@@ -62,7 +83,7 @@ struct Layout {
           homePhone(row.column("FoneRes")), mobilePhone(row.column("FoneCel")),
           businessPhone(row.column("FoneCom")), birthday(row.column("Aniversario")) {
         for (std::size_t i = 0; i < kRecordColumns.size(); ++i) {
-            record[i] = row.column(kRecordColumns[i]);
+            record[i] = row.column(kRecordColumns[i].name);
         }
     }
     int name, company, owner, login, shared, homePhone, mobilePhone, businessPhone, birthday;
@@ -91,8 +112,12 @@ public:
     }
     QString record(const RowCursor& row, const Layout& at) {
         buffer_.clear();
-        for (const int column : at.record) {
-            appendField(buffer_, row.utf8(column));
+        for (std::size_t i = 0; i < kRecordColumns.size(); ++i) {
+            if (kRecordColumns[i].key) {
+                appendKey(buffer_, row.integer(at.record[i]));
+            } else {
+                appendField(buffer_, row.utf8(at.record[i]));
+            }
         }
         return text();
     }
