@@ -58,4 +58,11 @@ if(ORVALUNE_TESTS)
     add_test(NAME install
              COMMAND sh ${CMAKE_SOURCE_DIR}/tests/install/install_test.sh ${CMAKE_BINARY_DIR}
                      ${ORVALUNE_SHARED_HOME})
+    # The installed program driven from outside; once, on the plain build.
+    if(NOT ORVALUNE_SANITIZE)
+        add_test(NAME walkthrough
+                 COMMAND sh ${CMAKE_SOURCE_DIR}/tests/walkthrough/run_walkthrough.sh
+                         ${CMAKE_BINARY_DIR})
+        set_tests_properties(walkthrough PROPERTIES TIMEOUT 300 RUN_SERIAL ON)
+    endif()
 endif()

@@ -1,0 +1,29 @@
+#!/bin/sh
+# Installs a build into a scratch prefix and walks through the installed program
+# on a display of its own (Xvfb), with a notification area (trayer), a session
+# bus and the accessibility bus, driving it from outside (walkthrough.py).
+# usage: run_walkthrough.sh <build folder>
+set -eu
+build=$1
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+keep=${ORVALUNE_WALKTHROUGH_KEEP:-}
+trap '[ -n "$keep" ] || rm -rf "$work"' EXIT
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+mkdir -p "$work/backup"
+
+cat >"$work/desktop.sh" <<SCRIPT
+set -eu
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
+sleep 1
+cd "$here"
+/usr/bin/python3 walkthrough.py "$work/prefix/bin/orvalune" "$work/agenda" "$work/backup"
+SCRIPT
+status=0
+xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- sh "$work/desktop.sh" \
+    >"$work/log" 2>&1 || status=$?
+# The buses' own chatter is left out.
+grep -v -e 'dbus-daemon' -e 'XDG_RUNTIME_DIR' -e 'SpiRegistry' "$work/log" || true
+exit $status
