@@ -8,7 +8,7 @@ build=$1
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 keep=${ORVALUNE_WALKTHROUGH_KEEP:-}
-trap '[ -n "$keep" ] || rm -rf "$work"' EXIT
+trap 'if [ -n "$keep" ]; then echo "kept $work"; else rm -rf "$work"; fi' EXIT
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 mkdir -p "$work/backup"
