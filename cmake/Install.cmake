@@ -7,7 +7,7 @@ set(ORVALUNE_PROGRAM_DIR lib/orvalune)
 set(ORVALUNE_SHARED_HOME /var/lib/orvalune CACHE PATH
     "Data folder shared by everyone of the machine when the program folder is read-only")
 
-install(TARGETS orvalune DESTINATION ${ORVALUNE_PROGRAM_DIR})
+install(TARGETS orvalune orvalune_sound DESTINATION ${ORVALUNE_PROGRAM_DIR})
 install(FILES resources/help/AjudaAgenda.html DESTINATION ${ORVALUNE_PROGRAM_DIR})
 install(DIRECTORY resources/help/images DESTINATION ${ORVALUNE_PROGRAM_DIR}
         FILES_MATCHING PATTERN "*.png")

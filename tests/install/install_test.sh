@@ -13,7 +13,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 prog=$prefix/lib/orvalune
-for f in orvalune dadosn.lst AjudaAgenda.html; do
+for f in orvalune orvalune_sound.so dadosn.lst AjudaAgenda.html; do
     [ -f "$prog/$f" ] || fail "$f missing from the program folder"
 done
 ls "$prog"/images/*.png >/dev/null 2>&1 || fail "help pictures missing"

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSoundEffect>
 #include <QTest>
 #include <QTimer>
 
@@ -17,14 +16,6 @@ using namespace orv;
 using namespace orv::reminders;
 
 namespace {
-
-int soundsOn(const SoundPlayer& player) {
-    int on = 0;
-    for (const QSoundEffect* e : player.findChildren<QSoundEffect*>()) {
-        on += e->isPlaying() ? 1 : 0;
-    }
-    return on;
-}
 
 TEST(SoundPlayer, PlaysOneSoundAtATimeAndStaysSilentWithoutOutput) {
     for (const char* name : {"AHA", "CAMPAINHA", "CUCO", "NAVE", "SIRENE", "TELEFONE", "TIRO"}) {
@@ -36,23 +27,20 @@ TEST(SoundPlayer, PlaysOneSoundAtATimeAndStaysSilentWithoutOutput) {
     silent.stop(); // nothing plays: harmless
     EXPECT_FALSE(silent.play("CUCO"));
     EXPECT_EQ(silent.playing(), "");
-    EXPECT_EQ(soundsOn(silent), 0);
 
+    // The sound module beside the program does the playing.
     SoundPlayer player;
     player.setOutputCheck([] { return true; });
     EXPECT_TRUE(player.play("CUCO"));
     EXPECT_EQ(player.playing(), "CUCO");
     EXPECT_TRUE(player.play("SIRENE")); // cuts the cuckoo off
     EXPECT_EQ(player.playing(), "SIRENE");
-    EXPECT_EQ(soundsOn(player), 1);
     EXPECT_FALSE(player.play("NENHUM")); // no such sound: silence
     EXPECT_EQ(player.playing(), "");
-    EXPECT_EQ(soundsOn(player), 0);
     EXPECT_TRUE(player.play("CUCO"));
     player.stop();
     player.stop();
     EXPECT_EQ(player.playing(), "");
-    EXPECT_EQ(soundsOn(player), 0);
 }
 
 struct ReminderWindowTest : test::ReminderFixture {

@@ -1,45 +1,50 @@
 #include "reminders/ui/SoundPlayer.h"
 
 #include "reminders/AlarmSound.h"
+#include "reminders/ui/SoundOutput.h"
 
-#include <QAudioDevice>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 
 namespace orv {
 namespace {
 
-bool systemHasOutput() {
-    return !QMediaDevices::audioOutputs().isEmpty();
+// The sound module beside the program, loaded once per run and kept. Without
+// it the program is silent, as on a machine without audio.
+MakeSoundOutput soundModule() {
+    static const MakeSoundOutput make = [] {
+        auto* module = new QLibrary(
+            QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(kSoundModule)));
+        return reinterpret_cast<MakeSoundOutput>(module->resolve(kMakeSoundOutput));
+    }();
+    return make;
 }
 
 } // namespace
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent), hasOutput_(systemHasOutput) {}
+SoundPlayer::SoundPlayer(QObject* parent)
+    : QObject(parent), hasOutput_([this] {
+          SoundOutput* out = output();
+          return out != nullptr && out->hasDevice();
+      }) {}
 
 SoundPlayer::~SoundPlayer() {
     stop();
 }
 
-bool SoundPlayer::exists(const QString& name) {
-    return !name.isEmpty() && QFile::exists(alarmResourcePath(name));
+SoundOutput* SoundPlayer::output() {
+    if (!output_) {
+        if (const MakeSoundOutput make = soundModule()) {
+            output_.reset(make());
+        }
+    }
+    return output_.get();
 }
 
-QSoundEffect* SoundPlayer::effect(const QString& name) {
-    QSoundEffect*& e = effects_[name];
-    if (e == nullptr) {
-        e = new QSoundEffect(this);
-        e->setSource(QUrl(QStringLiteral("qrc") + alarmResourcePath(name)));
-        connect(e, &QSoundEffect::playingChanged, this, [this, e] {
-            if (!e->isPlaying() && current_ == e) {
-                current_ = nullptr;
-                currentName_.clear();
-            }
-        });
-    }
-    return e;
+bool SoundPlayer::exists(const QString& name) {
+    return !name.isEmpty() && QFile::exists(alarmResourcePath(name));
 }
 
 bool SoundPlayer::play(const QString& name) {
@@ -47,24 +52,24 @@ bool SoundPlayer::play(const QString& name) {
     if (!exists(name) || !hasOutput_()) {
         return false;
     }
-    QSoundEffect* e = effect(name);
-    current_ = e;
+    SoundOutput* out = output();
+    if (out == nullptr) {
+        return false;
+    }
+    out->play(alarmResourcePath(name));
     currentName_ = name;
-    e->play(); // queued until the sound has loaded
     return true;
 }
 
 void SoundPlayer::stop() {
-    if (current_) {
-        QSoundEffect* e = current_;
-        current_ = nullptr;
-        currentName_.clear();
-        e->stop();
+    if (output_) {
+        output_->stop();
     }
+    currentName_.clear();
 }
 
 QString SoundPlayer::playing() const {
-    return current_ ? currentName_ : QString();
+    return output_ && output_->isPlaying() ? currentName_ : QString();
 }
 
 } // namespace orv

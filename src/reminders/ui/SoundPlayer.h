@@ -1,19 +1,19 @@
 #pragma once
 
-#include <QHash>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <functional>
-
-class QSoundEffect;
+#include <memory>
 
 namespace orv {
+
+class SoundOutput;
 
 // Plays the program's alarm sounds (":/sounds/<NAME>.wav") without waiting for
 // them: a new sound cuts off the one playing, stop() silences it. Where the
 // machine has no audio output nothing plays and nothing is reported; a name
-// without a sound plays nothing either.
+// without a sound plays nothing either. The audio itself is done by the sound
+// module, loaded at the first sound.
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:
@@ -35,11 +35,10 @@ public:
     void setOutputCheck(std::function<bool()> hasOutput) { hasOutput_ = std::move(hasOutput); }
 
 private:
-    QSoundEffect* effect(const QString& name);
+    SoundOutput* output();
 
     std::function<bool()> hasOutput_;
-    QHash<QString, QSoundEffect*> effects_; // loaded once, kept for the next play
-    QPointer<QSoundEffect> current_;
+    std::unique_ptr<SoundOutput> output_;
     QString currentName_;
 };
 
