@@ -41,6 +41,14 @@ TEST(SoundPlayer, PlaysOneSoundAtATimeAndStaysSilentWithoutOutput) {
     player.stop();
     player.stop();
     EXPECT_EQ(player.playing(), "");
+
+    // One sound in the whole program: another player's sound cuts this one off.
+    SoundPlayer preview;
+    preview.setOutputCheck([] { return true; });
+    EXPECT_TRUE(player.play("TIRO"));
+    EXPECT_TRUE(preview.play("AHA"));
+    EXPECT_EQ(player.playing(), "");
+    EXPECT_EQ(preview.playing(), "AHA");
 }
 
 struct ReminderWindowTest : test::ReminderFixture {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLibrary>
+#include <QPointer>
 
 namespace orv {
 namespace {
@@ -20,6 +21,13 @@ MakeSoundOutput soundModule() {
         return reinterpret_cast<MakeSoundOutput>(module->resolve(kMakeSoundOutput));
     }();
     return make;
+}
+
+// The player whose sound was started last: one sound at a time in the whole
+// program, so the settings page's preview and a reminder's alarm never overlap.
+QPointer<SoundPlayer>& lastStarted() {
+    static QPointer<SoundPlayer> player;
+    return player;
 }
 
 } // namespace
@@ -56,6 +64,10 @@ bool SoundPlayer::play(const QString& name) {
     if (out == nullptr) {
         return false;
     }
+    if (lastStarted() && lastStarted() != this) {
+        lastStarted()->stop();
+    }
+    lastStarted() = this;
     out->play(alarmResourcePath(name));
     currentName_ = name;
     return true;

@@ -10,7 +10,8 @@ namespace orv {
 class SoundOutput;
 
 // Plays the program's alarm sounds (":/sounds/<NAME>.wav") without waiting for
-// them: a new sound cuts off the one playing, stop() silences it. Where the
+// them: a new sound cuts off the one playing, also another player's, stop()
+// silences it. Where the
 // machine has no audio output nothing plays and nothing is reported; a name
 // without a sound plays nothing either. The audio itself is done by the sound
 // module, loaded at the first sound.
