@@ -1,4 +1,4 @@
-#include "support/TestSupport.h"
+#include "support/PanelTest.h"
 
 #include "finances/ui/FinancesPanel.h"
 #include "mainwindow/ui/Grid.h"
@@ -21,19 +21,8 @@ using namespace orv::finances;
 
 namespace {
 
-struct FinancesPanelTest : ::testing::Test {
-    test::TestApp app;
-    qint64 ana = app.addUser("ANA");
-    MainWindow window{app.ctx};
-    FinancesPanel* p = nullptr;
-
-    void SetUp() override {
-        app.clock.set(QDateTime(QDate(2026, 3, 15), QTime(9, 0)));
-        app.logOn(ana);
-        window.pressPanel(panel::Financas);
-        p = qobject_cast<FinancesPanel*>(window.panelFrame(panel::Financas));
-        ASSERT_NE(p, nullptr);
-    }
+struct FinancesPanelTest : test::PanelTest<FinancesPanel> {
+    void SetUp() override { openOn(panel::Financas, QDateTime(QDate(2026, 3, 15), QTime(9, 0))); }
     // The box is left for another control, as a Tab or a click would.
     static void leave(QWidget* box) {
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);

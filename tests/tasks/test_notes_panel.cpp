@@ -1,6 +1,6 @@
-#include "support/TestSupport.h"
+#include "support/PanelTest.h"
 
-#include "mainwindow/ui/MainWindow.h"
+#include "tasks/ui/NotesPanel.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,21 +11,13 @@ using namespace orv;
 
 namespace {
 
-struct NotesPanelTest : ::testing::Test {
-    test::TestApp app;
-    qint64 ana = app.addUser("ANA");
-    MainWindow window{app.ctx};
+struct NotesPanelTest : test::PanelTest<tasks::NotesPanel> {
     QPlainTextEdit* box = nullptr;
 
     void SetUp() override {
-        app.logOn(ana);
-        open();
+        openOn(panel::Notas, QDateTime(QDate(2026, 5, 20), QTime(9, 0)));
         box = window.findChild<QPlainTextEdit*>("txtNotas");
         ASSERT_NE(box, nullptr);
-    }
-    void open() {
-        window.pressPanel(panel::Inicial);
-        window.pressPanel(panel::Notas);
     }
     void click(const char* name) { window.findChild<QPushButton*>(name)->click(); }
     RowSet stored() {

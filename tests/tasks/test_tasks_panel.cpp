@@ -1,4 +1,4 @@
-#include "support/TestSupport.h"
+#include "support/PanelTest.h"
 
 #include "mainwindow/ui/Grid.h"
 #include "mainwindow/ui/MainWindow.h"
@@ -19,23 +19,8 @@ using namespace orv::tasks;
 
 namespace {
 
-struct TasksPanelTest : ::testing::Test {
-    test::TestApp app;
-    qint64 ana = app.addUser("ANA");
-    MainWindow window{app.ctx};
-    TasksPanel* p = nullptr;
-
-    void SetUp() override {
-        app.clock.set(QDateTime(QDate(2026, 5, 20), QTime(9, 0)));
-        app.logOn(ana);
-        p = qobject_cast<TasksPanel*>(window.panelFrame(panel::Tarefas));
-        ASSERT_NE(p, nullptr);
-        open();
-    }
-    void open() {
-        window.pressPanel(panel::Inicial);
-        window.pressPanel(panel::Tarefas);
-    }
+struct TasksPanelTest : test::PanelTest<TasksPanel> {
+    void SetUp() override { openOn(panel::Tarefas, QDateTime(QDate(2026, 5, 20), QTime(9, 0))); }
     bool detailOpen() const { return p->frmTarefasDados->isVisibleTo(p); }
     void pick(QPushButton* calendarButton, const QDate& day) {
         calendarButton->click();
