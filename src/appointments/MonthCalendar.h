@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/Db.h"
+#include "mainwindow/GridColumns.h"
 
 #include <QDate>
 #include <QString>
@@ -9,13 +10,6 @@
 #include <optional>
 
 namespace orv::appointments {
-
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
 
 // Colours of the day cells: Sundays red and other days black; a day marked as
 // having appointments dark red on Sundays and blue on other days.

@@ -144,14 +144,16 @@ ContactRow rowOf(const RowCursor& row, const Layout& at, qint64 user, CellBuilde
 
 } // namespace
 
-const std::array<GridColumn, kGridColumns>& contactColumns() {
-    static const std::array<GridColumn, kGridColumns> columns = {{
-        {QString(), 0, Qt::AlignLeft | Qt::AlignVCenter},
-        {QStringLiteral("  Nome"), 4000, Qt::AlignLeft | Qt::AlignVCenter},
-        {QStringLiteral("Telefone"), 1300, Qt::AlignCenter},
-        {QStringLiteral("  Empresa"), 5000, Qt::AlignLeft | Qt::AlignVCenter},
-        {QStringLiteral("Aniv"), 600, Qt::AlignCenter},
-    }};
+const QVector<GridColumn>& contactColumns() {
+    const Qt::Alignment left = Qt::AlignLeft;
+    const Qt::Alignment centre = Qt::AlignHCenter;
+    static const QVector<GridColumn> columns = {
+        {QString(), 0, left, left | Qt::AlignVCenter},
+        {QStringLiteral("  Nome"), 4000, left, left | Qt::AlignVCenter},
+        {QStringLiteral("Telefone"), 1300, centre, Qt::AlignCenter},
+        {QStringLiteral("  Empresa"), 5000, left, left | Qt::AlignVCenter},
+        {QStringLiteral("Aniv"), 600, centre, Qt::AlignCenter},
+    };
     return columns;
 }
 

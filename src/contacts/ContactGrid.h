@@ -3,6 +3,7 @@
 #include "contacts/Contact.h"
 #include "contacts/ContactFilter.h"
 #include "db/RowSet.h"
+#include "mainwindow/GridColumns.h"
 
 #include <QVector>
 #include <Qt>
@@ -14,16 +15,9 @@ class AppContext;
 
 namespace orv::contacts {
 
-// A column of the contact grid: header (shown in bold), width in twips, alignment.
-struct GridColumn {
-    QString header;
-    int widthTwips;
-    Qt::Alignment alignment;
-};
-
 // Column 0 is hidden and holds the row record; 1 name, 2 phone, 3 company, 4 birthday.
 inline constexpr int kGridColumns = 5;
-const std::array<GridColumn, kGridColumns>& contactColumns();
+const QVector<GridColumn>& contactColumns();
 
 // What one data row of the contact grid shows.
 struct ContactRow {

@@ -1,18 +1,14 @@
 #include "contacts/ui/ContactGridFill.h"
 
 #include "mainwindow/ui/Grid.h"
+#include "mainwindow/ui/PanelControls.h"
 
 namespace orv::contacts {
 
 void resetContactGrid(Grid& grid) {
     grid.clearRows();
     grid.setCurrentCell(-1, -1);
-    const auto& columns = contactColumns();
-    for (int c = 0; c < kGridColumns; ++c) {
-        const GridColumn& column = columns[static_cast<std::size_t>(c)];
-        grid.setHeader(c, column.header, column.widthTwips,
-                       column.alignment & Qt::AlignHorizontal_Mask);
-    }
+    layOutColumns(grid, contactColumns());
 }
 
 void addContactRow(Grid& grid, const ContactRow& row) {
@@ -22,7 +18,7 @@ void addContactRow(Grid& grid, const ContactRow& row) {
                                          row.birthdayCell};
     for (int c = 0; c < kGridColumns; ++c) {
         grid.setText(r, c, cells[c]);
-        grid.setAlignment(r, c, columns[static_cast<std::size_t>(c)].alignment);
+        grid.setAlignment(r, c, columns[c].cellAlignment);
     }
     if (row.sharedPicture) {
         grid.setPicture(r, 1, QStringLiteral("imgCompartilhado"), Qt::AlignLeft | Qt::AlignVCenter);
