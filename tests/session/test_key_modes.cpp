@@ -1,7 +1,6 @@
 #include "support/TestSupport.h"
 
 #include "session/KeyFilter.h"
-#include "session/Passwords.h"
 #include "session/ui/KeyMode.h"
 
 #include <QLineEdit>
@@ -11,17 +10,6 @@
 
 using namespace orv;
 using orv::test::typeText;
-
-TEST(Passwords, EveryCharacterCodeSurvivesAndOddCodesRound) {
-    QString all;
-    for (int c = 1; c <= 255; ++c) {
-        all += QChar(c);
-    }
-    EXPECT_EQ(decodePassword(encodePassword(all)), all);
-    // Odd stored codes halve to the nearest even integer: 131 -> 65.5 -> 66.
-    EXPECT_EQ(decodePassword(QString(QChar(131))), QString(QChar(66)));
-    EXPECT_EQ(decodePassword(QString(QChar(133))), QString(QChar(66)));
-}
 
 TEST(KeyModes, TheRealBoxesFilterWhatIsTyped) {
     QLineEdit text, upper, numeric, phone, date, time;
