@@ -16,7 +16,7 @@ EditorSave newAppointment(const QDate& day, const QString& start, const QString&
     s.day = day;
     s.start = QTime::fromString(start, "HH:mm");
     s.end = QTime::fromString(end, "HH:mm");
-    s.description = QStringLiteral("Consulta d'olhos");
+    s.description = "Consulta d'olhos";
     s.repetition = repetition;
     return s;
 }

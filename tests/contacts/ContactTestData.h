@@ -28,8 +28,8 @@ contact(const QString& name,
 // A data file with two users: ANA, logged on, and BETO, whose contacts she may see.
 struct ContactBook : ::testing::Test {
     TestApp app;
-    qint64 ana = app.addUser(QStringLiteral("ANA"));
-    qint64 beto = app.addUser(QStringLiteral("BETO"));
+    qint64 ana = app.addUser("ANA");
+    qint64 beto = app.addUser("BETO");
 
     ContactBook() { app.logOn(ana); }
 
@@ -53,11 +53,10 @@ struct ContactBook : ::testing::Test {
         return list;
     }
     RowSet appointments() {
-        return app.ctx.db.runQuery(QStringLiteral("Select * from Compromissos Order By Chave"));
+        return app.ctx.db.runQuery("Select * from Compromissos Order By Chave");
     }
     RowSet contactRow(qint64 key) {
-        return app.ctx.db.runQuery(QStringLiteral("Select * from Enderecos Where Chave = ?"),
-                                   {key});
+        return app.ctx.db.runQuery("Select * from Enderecos Where Chave = ?", {key});
     }
 };
 

@@ -25,7 +25,7 @@ TEST_F(ContactsPanelTest, LettersAndSearchChooseTheList) {
     EXPECT_FALSE(panel.txtEnderecoSemRegistro->isVisible());
     EXPECT_EQ(printButton.last(), true);
 
-    ASSERT_EQ(panel.findChildren<QPushButton*>(QStringLiteral("cmdLetra")).size(), 26);
+    ASSERT_EQ(panel.findChildren<QPushButton*>("cmdLetra").size(), 26);
 
     letterButton(1)->click();
     EXPECT_EQ(gridNames(), QStringList({"Alberto", "ana"}));
@@ -273,15 +273,15 @@ TEST(ContactsInTheMainWindow, ABirthdayContactFromNewToDeleted) {
     app.logOn(ana);
     MainWindow window(app.ctx);
     window.show();
-    window.pressPanel(QStringLiteral("Enderecos"));
-    auto* panel = window.findChild<ContactsPanel*>(QStringLiteral("frmEndereco"));
+    window.pressPanel("Enderecos");
+    auto* panel = window.findChild<ContactsPanel*>("frmEndereco");
     ASSERT_NE(panel, nullptr);
     ASSERT_TRUE(panel->isVisible());
     EXPECT_TRUE(window.imgImpressora->isVisible());
     ContactDetailFrame& detail = *panel->frmDadosEndereco;
-    auto* grid = panel->findChild<Grid*>(QStringLiteral("grdEndereco"));
+    auto* grid = panel->findChild<Grid*>("grdEndereco");
 
-    panel->findChild<QPushButton*>(QStringLiteral("cmdEnderecoNovo"))->click();
+    panel->findChild<QPushButton*>("cmdEnderecoNovo")->click();
     EXPECT_FALSE(window.imgImpressora->isVisible());
     QTest::keyClicks(detail.txtDadosEndNome, "rui");
     QTest::keyClicks(detail.txtDadosEndAniversario, "1004");
@@ -294,7 +294,7 @@ TEST(ContactsInTheMainWindow, ABirthdayContactFromNewToDeleted) {
     EXPECT_EQ(a.text("Status"), "2");
 
     // The birthday shows in the day grid on its day, and only there.
-    window.pressPanel(QStringLiteral("Compromissos"));
+    window.pressPanel("Compromissos");
     auto* schedule = window.findChild<appointments::AppointmentsPanel*>("frmCompromissos");
     ASSERT_NE(schedule, nullptr);
     const auto dayShows = [&](const QDate& day) {
@@ -310,9 +310,9 @@ TEST(ContactsInTheMainWindow, ABirthdayContactFromNewToDeleted) {
     };
     EXPECT_TRUE(dayShows(QDate(2026, 4, 10)));
     EXPECT_FALSE(dayShows(QDate(2026, 4, 11)));
-    window.pressPanel(QStringLiteral("Enderecos"));
+    window.pressPanel("Enderecos");
 
-    auto letters = panel->findChildren<QPushButton*>(QStringLiteral("cmdLetra"));
+    auto letters = panel->findChildren<QPushButton*>("cmdLetra");
     letters[18]->click(); // "R"
     ASSERT_EQ(grid->rows(), 2);
     EXPECT_EQ(grid->text(1, 1), "    Rui");
@@ -321,8 +321,8 @@ TEST(ContactsInTheMainWindow, ABirthdayContactFromNewToDeleted) {
     EXPECT_FALSE(window.imgImpressora->isVisible());
 
     // Away and back: the open contact is still there, the print button still hidden.
-    window.pressPanel(QStringLiteral("Inicial"));
-    window.pressPanel(QStringLiteral("Enderecos"));
+    window.pressPanel("Inicial");
+    window.pressPanel("Enderecos");
     EXPECT_TRUE(detail.isVisible());
     EXPECT_FALSE(window.imgImpressora->isVisible());
 

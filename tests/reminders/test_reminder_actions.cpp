@@ -50,9 +50,7 @@ TEST_F(ReminderActions, RescheduleWithEndTimeMovesTheWholeSpanToTodayPlusDays) {
     const qint64 k = addSpan(QDate(2026, 5, 9), QTime(9, 0), QTime(11, 0), 30);
     const qint64 untouched = addSpan(QDate(2026, 5, 9), QTime(14, 0), QTime(15, 0), 30);
     at(2026, 5, 10, 16, 45);
-    const DueItem i = item(k);
-    EXPECT_EQ(choiceTexts(rescheduleChoices(true)).indexOf("   2 dias"), 1);
-    EXPECT_TRUE(reschedule(db, app.clock, ana, i, 1, " Dentista ").moved());
+    EXPECT_TRUE(move(k, "   2 dias", " Dentista ").moved());
 
     RowSet rs = family(k);
     ASSERT_EQ(rs.recordCount(), 5); // 09:00 (to 11:00), 09:30, 10:00, 10:30, 11:00
