@@ -30,14 +30,14 @@ public Q_SLOTS:
 };
 
 // The contacts panel of ANA on its own, shown, over the data file of ContactBook.
-struct PanelTest : ContactBook {
+struct ContactsPanelFixture : ContactBook {
     contacts::ContactsPanel panel{app.ctx};
     contacts::ContactDetailFrame& detail = *panel.frmDadosEndereco;
     contacts::ContactSearchFrame& searchFrame = *panel.frmPesquisaEndereco;
     Grid& grid = *panel.grdEndereco;
     QList<bool> printButton; // what the panel asked of the print button, in order
 
-    PanelTest() {
+    ContactsPanelFixture() {
         QObject::connect(&panel, &Panel::printButtonWanted,
                          [this](bool visible) { printButton << visible; });
         panel.show();

@@ -10,7 +10,7 @@ using namespace orv::contacts;
 
 namespace {
 
-using ContactsPanelTest = test::PanelTest;
+using ContactsPanelTest = test::ContactsPanelFixture;
 
 TEST_F(ContactsPanelTest, LettersAndSearchChooseTheList) {
     save(ana, "Alberto");
