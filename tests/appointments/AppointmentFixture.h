@@ -14,19 +14,19 @@ namespace orv::test {
 struct AppointmentFixture : ::testing::Test {
     TestApp app;
     Db& db = app.ctx.db;
-    qint64 ana = app.addUser(QStringLiteral("ANA"));
-    qint64 beto = app.addUser(QStringLiteral("BETO"));
+    qint64 ana = app.addUser("ANA");
+    qint64 beto = app.addUser("BETO");
     QDate day{2026, 12, 2};
 
     AppointmentFixture() { app.logOn(ana); }
 
     appointments::ScheduleSettings settings(const QString& start, const QString& end, int step,
-                                            const QString& birthdays = QStringLiteral("A"),
+                                            const QString& birthdays = "A",
                                             bool showShared = true) const {
         appointments::ScheduleSettings s;
         s.user = ana;
-        s.gridStart = QTime::fromString(start, QStringLiteral("HH:mm"));
-        s.gridEnd = QTime::fromString(end, QStringLiteral("HH:mm"));
+        s.gridStart = QTime::fromString(start, "HH:mm");
+        s.gridEnd = QTime::fromString(end, "HH:mm");
         s.gridStep = step;
         s.birthdayPosition = birthdays;
         s.showShared = showShared;
@@ -34,13 +34,12 @@ struct AppointmentFixture : ::testing::Test {
     }
 
     qint64 add(qint64 user, const QString& start, const QString& text,
-               const QString& status = appointments::kPending,
-               const QString& shared = QStringLiteral("N"), const QString& end = {},
-               qint64 parent = 0) {
+               const QString& status = appointments::kPending, const QString& shared = "N",
+               const QString& end = {}, qint64 parent = 0) {
         appointments::Appointment a;
         a.day = day;
-        a.start = QTime::fromString(start, QStringLiteral("HH:mm"));
-        a.end = QTime::fromString(end, QStringLiteral("HH:mm"));
+        a.start = QTime::fromString(start, "HH:mm");
+        a.end = QTime::fromString(end, "HH:mm");
         a.text = text;
         a.status = status;
         a.shared = shared;
@@ -49,8 +48,7 @@ struct AppointmentFixture : ::testing::Test {
     }
 
     qint64 addBirthday(qint64 user, const QString& name, const QString& shared = "N") {
-        return add(user, QString(), QStringLiteral("Aniversário ") + name, appointments::kBirthday,
-                   shared);
+        return add(user, QString(), "Aniversário " + name, appointments::kBirthday, shared);
     }
 
     // Each row as "time|description", both trimmed: "08:00|" for an empty slot.

@@ -104,9 +104,6 @@ TEST_F(MonthCalendar, BoldDaysWithAppointments) {
                                     : (i % 7 == 0 ? kSundayColour : kWeekdayColour);
         EXPECT_EQ(s.cells[i].colour, expected) << i;
     }
-    ASSERT_TRUE(markDays(s, daysWithAppointments(db, ana, 11, 2026, true)));
-    EXPECT_TRUE(s.cells[9].bold);
-    EXPECT_EQ(s.cells[9].colour, kMarkedWeekdayColour);
 
     // A month without appointments leaves the marking as it was.
     const MonthSheet before = s;

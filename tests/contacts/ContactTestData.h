@@ -5,14 +5,31 @@
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <initializer_list>
+#include <utility>
 
 namespace orv::test {
+
+// A contact with its name, some of its text fields and its sharing flag:
+// contact("Ana", {{&Contact::email, "ana@exemplo.com"}}, true).
+inline contacts::Contact
+contact(const QString& name,
+        std::initializer_list<std::pair<QString contacts::Contact::*, const char*>> fields = {},
+        bool shared = false) {
+    contacts::Contact c;
+    c.name = name;
+    c.shared = shared;
+    for (const auto& [field, value] : fields) {
+        c.*field = QString::fromUtf8(value);
+    }
+    return c;
+}
 
 // A data file with two users: ANA, logged on, and BETO, whose contacts she may see.
 struct ContactBook : ::testing::Test {
     TestApp app;
-    qint64 ana = app.addUser(QStringLiteral("ANA"));
-    qint64 beto = app.addUser(QStringLiteral("BETO"));
+    qint64 ana = app.addUser("ANA");
+    qint64 beto = app.addUser("BETO");
 
     ContactBook() { app.logOn(ana); }
 
@@ -21,10 +38,7 @@ struct ContactBook : ::testing::Test {
         return c;
     }
     contacts::Contact save(qint64 owner, const QString& name, bool shared = false) {
-        contacts::Contact c;
-        c.name = name;
-        c.shared = shared;
-        return save(owner, c);
+        return save(owner, contact(name, {}, shared));
     }
 
     QVector<contacts::ContactRow> rows(const contacts::ContactFilter& filter = {}) {
@@ -39,11 +53,10 @@ struct ContactBook : ::testing::Test {
         return list;
     }
     RowSet appointments() {
-        return app.ctx.db.runQuery(QStringLiteral("Select * from Compromissos Order By Chave"));
+        return app.ctx.db.runQuery("Select * from Compromissos Order By Chave");
     }
     RowSet contactRow(qint64 key) {
-        return app.ctx.db.runQuery(QStringLiteral("Select * from Enderecos Where Chave = ?"),
-                                   {key});
+        return app.ctx.db.runQuery("Select * from Enderecos Where Chave = ?", {key});
     }
 };
 

@@ -21,8 +21,8 @@ namespace orv::test {
 class MailCatcher : public QObject {
     Q_OBJECT
 public:
-    MailCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("mailto"), this, "open"); }
-    ~MailCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("mailto")); }
+    MailCatcher() { QDesktopServices::setUrlHandler("mailto", this, "open"); }
+    ~MailCatcher() override { QDesktopServices::unsetUrlHandler("mailto"); }
     QList<QUrl> opened;
 
 public Q_SLOTS:
@@ -30,14 +30,14 @@ public Q_SLOTS:
 };
 
 // The contacts panel of ANA on its own, shown, over the data file of ContactBook.
-struct PanelTest : ContactBook {
+struct ContactsPanelFixture : ContactBook {
     contacts::ContactsPanel panel{app.ctx};
     contacts::ContactDetailFrame& detail = *panel.frmDadosEndereco;
     contacts::ContactSearchFrame& searchFrame = *panel.frmPesquisaEndereco;
     Grid& grid = *panel.grdEndereco;
     QList<bool> printButton; // what the panel asked of the print button, in order
 
-    PanelTest() {
+    ContactsPanelFixture() {
         QObject::connect(&panel, &Panel::printButtonWanted,
                          [this](bool visible) { printButton << visible; });
         panel.show();
@@ -49,7 +49,7 @@ struct PanelTest : ContactBook {
 
     // The cmdLetra buttons are found by name, as the user's keyboard finds them.
     QPushButton* letterButton(int index) {
-        const auto buttons = panel.findChildren<QPushButton*>(QStringLiteral("cmdLetra"));
+        const auto buttons = panel.findChildren<QPushButton*>("cmdLetra");
         for (QPushButton* b : buttons) {
             if (b->property("index").toInt() == index) {
                 return b;
@@ -64,7 +64,6 @@ struct PanelTest : ContactBook {
         }
         return list;
     }
-    int rowOf(const QString& name) const { return static_cast<int>(gridNames().indexOf(name)) + 1; }
     void typeInto(QWidget* box, const QString& text) {
         box->setFocus();
         QTest::keyClicks(box, text);

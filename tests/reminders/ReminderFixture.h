@@ -15,8 +15,8 @@ struct ReminderFixture : ::testing::Test {
     qint64 beto = 0;
 
     void SetUp() override {
-        ana = app.addUser(QStringLiteral("ANA"));
-        beto = app.addUser(QStringLiteral("BETO"));
+        ana = app.addUser("ANA");
+        beto = app.addUser("BETO");
         app.logOn(ana);
     }
 
@@ -25,8 +25,8 @@ struct ReminderFixture : ::testing::Test {
     }
 
     qint64 add(const QDate& day, const QTime& start, const QTime& end = {},
-               const QString& status = appointments::kPending,
-               const QString& text = QStringLiteral("Reunião"), qint64 owner = 0) {
+               const QString& status = appointments::kPending, const QString& text = "Reunião",
+               qint64 owner = 0) {
         appointments::Appointment a;
         a.day = day;
         a.start = start;
@@ -38,7 +38,7 @@ struct ReminderFixture : ::testing::Test {
 
     // An appointment with an end time and its continuation rows, one per slot.
     qint64 addSpan(const QDate& day, const QTime& start, const QTime& end, int slotMinutes,
-                   const QString& text = QStringLiteral("Reunião longa"), qint64 owner = 0) {
+                   const QString& text = "Reunião longa", qint64 owner = 0) {
         const qint64 parent = add(day, start, end, appointments::kPending, text, owner);
         appointments::Appointment c;
         c.day = day;
@@ -56,12 +56,12 @@ struct ReminderFixture : ::testing::Test {
         appointments::Appointment a;
         a.day = day;
         a.status = appointments::kBirthday;
-        a.text = QStringLiteral("Aniversário ") + name;
+        a.text = "Aniversário " + name;
         return appointments::insertAppointment(db, owner ? owner : ana, a);
     }
 
     RowSet row(qint64 key) const {
-        return db.runQuery(QStringLiteral("Select * from Compromissos Where Chave = ?"), {key});
+        return db.runQuery("Select * from Compromissos Where Chave = ?", {key});
     }
     RowSet family(qint64 key) const {
         return db.runQuery(

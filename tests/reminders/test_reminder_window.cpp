@@ -74,19 +74,11 @@ TEST_F(ReminderWindowTest, AppointmentIsRescheduledOnlyWithAChoiceAndADescriptio
     app.ctx.settings.soundName = "Sirene";
     ReminderWindow w(app.ctx, sound);
     w.fill(due(k));
-    EXPECT_EQ(w.objectName(), "frmLembrete");
-    EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(w.TxtData->text(), "10/05/2026");
     EXPECT_EQ(w.TxtHora->text(), "13:00");
     EXPECT_EQ(w.txtHoraFim->text(), "");
-    EXPECT_EQ(w.cmdExcluir->text(), "&Excluir Compromisso");
-    EXPECT_EQ(w.cmdExecutar->text(), "&Compromisso Executado");
-    EXPECT_EQ(w.cmdReagendar->text(), "&ReAgendar");
-    EXPECT_EQ(w.lblReagendar->text(), "ReAgendar Compromisso em :");
     EXPECT_EQ(w.cmbReAgendar->count(), 21);
-    EXPECT_EQ(w.cmbReAgendar->itemText(0), "   5 minutos");
     EXPECT_EQ(w.cmbReAgendar->currentIndex(), -1);
-    EXPECT_EQ(w.Timer1->interval(), 59000);
 
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -162,12 +154,10 @@ TEST_F(ReminderWindowTest, BirthdayMovesOnAYearOrIsDeletedSilentlyWithNenhum) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w)); // access keys work in the active window
         EXPECT_EQ(sound.playing(), "");
         EXPECT_FALSE(w.lblAniversario->isHidden());
-        for (QWidget* hidden :
-             {static_cast<QWidget*>(w.TxtHora), static_cast<QWidget*>(w.txtHoraFim),
-              static_cast<QWidget*>(w.lblHoraAviso), static_cast<QWidget*>(w.lblHoraTermino),
-              static_cast<QWidget*>(w.cmbReAgendar), static_cast<QWidget*>(w.lblReagendar),
-              static_cast<QWidget*>(w.cmdReagendar)}) {
-            EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
+        for (const char* hidden : {"TxtHora", "txtHoraFim", "lblHoraAviso", "lblHoraTermino",
+                                   "cmbReAgendar", "lblReagendar", "cmdReagendar"}) {
+            const QWidget* widget = w.findChild<QWidget*>(hidden);
+            EXPECT_TRUE(widget && widget->isHidden()) << hidden;
         }
         EXPECT_EQ(w.TxtCompromisso->text(), "  Aniversário Rosa");
         EXPECT_FALSE(w.TxtCompromisso->isEnabled());
@@ -220,6 +210,13 @@ struct ReminderFlow : test::ReminderFixture {
                          });
         controller.start();
     }
+    // Two appointments due at 14:07: "Reunião" (its key is returned) and "Café".
+    qint64 twoDue() {
+        at(2026, 5, 10, 14, 7);
+        const qint64 key = add(QDate(2026, 5, 10), QTime(14, 0), {}, "0", "Reunião");
+        add(QDate(2026, 5, 10), QTime(14, 5), {}, "0", "Café");
+        return key;
+    }
     static void choose(ReminderWindow& w, const QString& choice) {
         w.cmbReAgendar->setCurrentIndex(w.cmbReAgendar->findText(choice));
         w.cmdReagendar->click();
@@ -227,9 +224,7 @@ struct ReminderFlow : test::ReminderFixture {
 };
 
 TEST_F(ReminderFlow, RescheduledAppointmentComesDueAgainAfterItsInterval) {
-    at(2026, 5, 10, 14, 7);
-    const qint64 k = add(QDate(2026, 5, 10), QTime(14, 0), {}, "0", "Reunião");
-    add(QDate(2026, 5, 10), QTime(14, 5), {}, "0", "Café");
+    const qint64 k = twoDue();
     user.push_back([&](ReminderWindow& w) {
         // A tick that comes while the reminder waits starts no second pass.
         controller.checkNow();
@@ -273,9 +268,7 @@ TEST_F(ReminderFlow, RescheduledAppointmentComesDueAgainAfterItsInterval) {
 }
 
 TEST_F(ReminderFlow, SessionEndClosesTheReminderAndLeavesTheItem) {
-    at(2026, 5, 10, 14, 7);
-    const qint64 k = add(QDate(2026, 5, 10), QTime(14, 0), {}, "0", "Reunião");
-    add(QDate(2026, 5, 10), QTime(14, 5), {}, "0", "Café");
+    const qint64 k = twoDue();
     user.push_back([&](ReminderWindow&) { app.ctx.resets.runAll(); });
     controller.checkNow();
     EXPECT_EQ(shown, QStringList({"Reunião"}));
@@ -286,9 +279,7 @@ TEST_F(ReminderFlow, SessionEndClosesTheReminderAndLeavesTheItem) {
 }
 
 TEST_F(ReminderFlow, FailedActionEndsTheProgramAfterKeepingWhatWasWritten) {
-    at(2026, 5, 10, 14, 7);
-    const qint64 k = add(QDate(2026, 5, 10), QTime(14, 0), {}, "0", "Reunião");
-    add(QDate(2026, 5, 10), QTime(14, 5), {}, "0", "Café");
+    const qint64 k = twoDue();
     user.push_back([](ReminderWindow& w) { choose(w, "   1 hora"); });
     user.push_back([&](ReminderWindow& w) {
         db.executeSql("Create Trigger Bloqueio Before Update On Compromissos "

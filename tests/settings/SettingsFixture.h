@@ -67,6 +67,8 @@ protected:
         return app.ctx.db.runQuery(QStringLiteral("Select * from %1 Where %2").arg(table, where),
                                    params);
     }
+    RowSet userRow(qint64 code) const { return row("Usuarios", "Codigo = ?", {code}); }
+    RowSet configRow(qint64 code) const { return row("Configuracao", "Usuario = ?", {code}); }
 };
 
 } // namespace orv::test

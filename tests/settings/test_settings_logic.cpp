@@ -17,9 +17,9 @@ TEST(SettingsChecks, TypedTimesDatesAndMinutesAreReadAsAUserMeansThem) {
         EXPECT_FALSE(parseBoxTime(QString::fromLatin1(bad))) << bad;
     }
 
-    EXPECT_EQ(parseBoxDate(QStringLiteral("29/02/2024")), QDate(2024, 2, 29));
-    EXPECT_EQ(parseBoxDate(QStringLiteral("01/12/29")), QDate(2029, 12, 1));
-    EXPECT_EQ(parseBoxDate(QStringLiteral("01/12/30")), QDate(1930, 12, 1));
+    EXPECT_EQ(parseBoxDate("29/02/2024"), QDate(2024, 2, 29));
+    EXPECT_EQ(parseBoxDate("01/12/29"), QDate(2029, 12, 1));
+    EXPECT_EQ(parseBoxDate("01/12/30"), QDate(1930, 12, 1));
     for (const char* bad : {"29/02/2023", "31/04/2000", "12/13/2000", "12/05", "12/05/198"}) {
         EXPECT_FALSE(parseBoxDate(QString::fromLatin1(bad))) << bad;
     }
@@ -29,8 +29,8 @@ TEST(SettingsChecks, TypedTimesDatesAndMinutesAreReadAsAUserMeansThem) {
     for (const auto& [text, minutes] :
          {std::pair{"1.5", 1}, {"59,9", 59}, {"0.5", 0}, {"60.5", 0}}) {
         SettingsForm f = newUserForm();
-        f.name = QStringLiteral("Ivo");
-        f.email = QStringLiteral("ivo@exemplo.com");
+        f.name = "Ivo";
+        f.email = "ivo@exemplo.com";
         f.gridStep = QString::fromLatin1(text);
         const SettingsCheck check = checkSettings(f, s);
         EXPECT_EQ(check.ok() ? check.values.gridStep : 0, minutes) << text;

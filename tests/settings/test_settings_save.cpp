@@ -12,7 +12,7 @@ namespace {
 using SettingsSave = SettingsFixture;
 
 TEST_F(SettingsSave, FirstFailingCheckWinsAndNothingIsWritten) {
-    openFor(app.addUser(QStringLiteral("ANA"), QStringLiteral("abc")));
+    openFor(app.addUser("ANA", "abc"));
     auto* page = find<SettingsPage>("frmConfig");
     ASSERT_TRUE(page->isVisible());
     ASSERT_TRUE(box("txtSenhaAtual")->isEnabled());
@@ -22,10 +22,10 @@ TEST_F(SettingsSave, FirstFailingCheckWinsAndNothingIsWritten) {
                              "txtAgendaIntervalo", "txtAgendaTempoChecagem"}) {
         box(name)->clear();
     }
-    box("txtDadosNascimento")->setText(QStringLiteral("31/02/1980"));
-    box("txtSenhaAtual")->setText(QStringLiteral("errada"));
-    box("txtSenhaNova")->setText(QStringLiteral("nova"));
-    box("txtSenhaReNova")->setText(QStringLiteral("outra"));
+    box("txtDadosNascimento")->setText("31/02/1980");
+    box("txtSenhaAtual")->setText("errada");
+    box("txtSenhaNova")->setText("nova");
+    box("txtSenhaReNova")->setText("outra");
     const QByteArray before = dataBytes();
 
     struct Step {
@@ -37,56 +37,41 @@ TEST_F(SettingsSave, FirstFailingCheckWinsAndNothingIsWritten) {
     const auto set = [this](const char* name, const char* text) {
         return [this, name, text] { box(name)->setText(QString::fromUtf8(text)); };
     };
+    const char* kStartAfterEnd = "Hora de Início não pode ser Maior que Hora Final da Grade!";
+    const char* kStepBounds =
+        "Informe no mínimo 1 ou no máximo 60 minutos para o Intervalo da Grade!";
+    const char* kCheckBounds =
+        "Informe no mínimo 1 ou no máximo 60 minutos para o Tempo de Checagem!";
+    const int I = msg::Information, S = msg::Serious;
     const Step steps[] = {
-        {[] {}, "Informe o Nome!", msg::Information, "txtDadosNome"},
-        {[this] { type("txtDadosNome", QStringLiteral("Ana Souza")); }, "Informe o Email!",
-         msg::Information, "txtDadosEmail"},
-        {set("txtDadosEmail", "ana.exemplo.com"), "Informe um Email Válido!", msg::Serious,
-         "txtDadosEmail"},
+        {[] {}, "Informe o Nome!", I, "txtDadosNome"},
+        {[this] { type("txtDadosNome", "Ana Souza"); }, "Informe o Email!", I, "txtDadosEmail"},
+        {set("txtDadosEmail", "ana.exemplo.com"), "Informe um Email Válido!", S, "txtDadosEmail"},
         {set("txtDadosEmail", "ana@exemplo.com"), "Informe uma Data Válida para o seu Aniversário!",
-         msg::Information, "txtDadosNascimento"},
-        {set("txtDadosNascimento", "5/3/1980"), "Senha Atual não Confere!", msg::Serious,
-         "txtSenhaNova"},
-        {set("txtSenhaAtual", "abc"), "Nova Senha e Confirmação Diferentes !", msg::Serious,
-         "txtSenhaNova"},
-        {set("txtSenhaReNova", "nova"), "Informe o Horário para o Início da Grade!",
-         msg::Information, "txtAgendaInicio"},
-        {set("txtAgendaInicio", "25:00"), "Informe um Horário Válido para o Início da Grade!",
-         msg::Serious, "txtAgendaInicio"},
-        {set("txtAgendaInicio", "9"), "Informe o Horário para o Fim da Grade!", msg::Information,
+         I, "txtDadosNascimento"},
+        {set("txtDadosNascimento", "5/3/1980"), "Senha Atual não Confere!", S, "txtSenhaNova"},
+        {set("txtSenhaAtual", "abc"), "Nova Senha e Confirmação Diferentes !", S, "txtSenhaNova"},
+        {set("txtSenhaReNova", "nova"), "Informe o Horário para o Início da Grade!", I,
+         "txtAgendaInicio"},
+        {set("txtAgendaInicio", "25:00"), "Informe um Horário Válido para o Início da Grade!", S,
+         "txtAgendaInicio"},
+        {set("txtAgendaInicio", "9"), "Informe o Horário para o Fim da Grade!", I, "txtAgendaFim"},
+        {set("txtAgendaFim", "7:61"), "Informe um Horário Válido para o Fim da Grade!", S,
          "txtAgendaFim"},
-        {set("txtAgendaFim", "7:61"), "Informe um Horário Válido para o Fim da Grade!",
-         msg::Serious, "txtAgendaFim"},
-        {set("txtAgendaFim", "09:00"), "Hora de Início não pode ser Maior que Hora Final da Grade!",
-         msg::Serious, "txtAgendaInicio"},
-        {set("txtAgendaFim", "8:00"), "Hora de Início não pode ser Maior que Hora Final da Grade!",
-         msg::Serious, "txtAgendaInicio"},
-        {set("txtAgendaFim", "18:30"), "Informe o Intervalo da Grade!", msg::Information,
+        {set("txtAgendaFim", "09:00"), kStartAfterEnd, S, "txtAgendaInicio"},
+        {set("txtAgendaFim", "8:00"), kStartAfterEnd, S, "txtAgendaInicio"},
+        {set("txtAgendaFim", "18:30"), "Informe o Intervalo da Grade!", I, "txtAgendaIntervalo"},
+        {set("txtAgendaIntervalo", "1-2"), "Informe um Valor Válido para o Intervalo da Grade!", S,
          "txtAgendaIntervalo"},
-        {set("txtAgendaIntervalo", "1-2"), "Informe um Valor Válido para o Intervalo da Grade!",
-         msg::Serious, "txtAgendaIntervalo"},
-        {set("txtAgendaIntervalo", "61"),
-         "Informe no mínimo 1 ou no máximo 60 minutos para o Intervalo da Grade!", msg::Information,
-         "txtAgendaIntervalo"},
-        {set("txtAgendaIntervalo", "0"),
-         "Informe no mínimo 1 ou no máximo 60 minutos para o Intervalo da Grade!", msg::Information,
-         "txtAgendaIntervalo"},
-        {set("txtAgendaIntervalo", "-5"),
-         "Informe no mínimo 1 ou no máximo 60 minutos para o Intervalo da Grade!", msg::Information,
-         "txtAgendaIntervalo"},
-        {set("txtAgendaIntervalo", "60"), "Informe o Tempo de Checagem!", msg::Information,
+        {set("txtAgendaIntervalo", "61"), kStepBounds, I, "txtAgendaIntervalo"},
+        {set("txtAgendaIntervalo", "0"), kStepBounds, I, "txtAgendaIntervalo"},
+        {set("txtAgendaIntervalo", "-5"), kStepBounds, I, "txtAgendaIntervalo"},
+        {set("txtAgendaIntervalo", "60"), "Informe o Tempo de Checagem!", I,
          "txtAgendaTempoChecagem"},
-        {set("txtAgendaTempoChecagem", "."), "Informe um Valor Válido para o Tempo de Checagem!",
-         msg::Serious, "txtAgendaTempoChecagem"},
-        {set("txtAgendaTempoChecagem", "61"),
-         "Informe no mínimo 1 ou no máximo 60 minutos para o Tempo de Checagem!", msg::Information,
+        {set("txtAgendaTempoChecagem", "."), "Informe um Valor Válido para o Tempo de Checagem!", S,
          "txtAgendaTempoChecagem"},
-        {set("txtAgendaTempoChecagem", "0"),
-         "Informe no mínimo 1 ou no máximo 60 minutos para o Tempo de Checagem!", msg::Information,
-         "txtAgendaTempoChecagem"},
-        {set("txtAgendaTempoChecagem", "-5"),
-         "Informe no mínimo 1 ou no máximo 60 minutos para o Tempo de Checagem!", msg::Information,
-         "txtAgendaTempoChecagem"},
+        {set("txtAgendaTempoChecagem", "61"), kCheckBounds, I, "txtAgendaTempoChecagem"},
+        {set("txtAgendaTempoChecagem", "0"), kCheckBounds, I, "txtAgendaTempoChecagem"},
     };
     for (const Step& step : steps) {
         step.fix();
@@ -101,38 +86,35 @@ TEST_F(SettingsSave, FirstFailingCheckWinsAndNothingIsWritten) {
         EXPECT_TRUE(page->isVisible());
     }
     // The boxes that passed were rewritten in their standard form.
-    EXPECT_EQ(box("txtDadosNascimento")->text(), QStringLiteral("05/03/1980"));
-    EXPECT_EQ(box("txtAgendaInicio")->text(), QStringLiteral("09:00"));
-    EXPECT_EQ(box("txtAgendaFim")->text(), QStringLiteral("18:30"));
+    EXPECT_EQ(box("txtDadosNascimento")->text(), "05/03/1980");
+    EXPECT_EQ(box("txtAgendaInicio")->text(), "09:00");
+    EXPECT_EQ(box("txtAgendaFim")->text(), "18:30");
 
     // The last fix saves: 60 is the upper bound of both boxes.
     app.messages.clear();
-    box("txtAgendaTempoChecagem")->setText(QStringLiteral("60"));
+    box("txtAgendaTempoChecagem")->setText("60");
     click("cmdAgendaGravar");
     EXPECT_EQ(app.messages.texts(), QStringList{kSettingsSaved});
     EXPECT_EQ(app.messages.shown().back().icon, msg::NoIcon);
-    const RowSet user = row(QStringLiteral("Usuarios"), QStringLiteral("Login = ?"), {"ANA"});
-    EXPECT_EQ(user.text("Nome"), QStringLiteral("Ana Souza"));
+    const RowSet user = row("Usuarios", "Login = ?", {"ANA"});
+    EXPECT_EQ(user.text("Nome"), "Ana Souza");
     EXPECT_EQ(user.date("Aniversario"), QDate(1980, 3, 5));
-    EXPECT_EQ(user.field("Senha").toString(), encodePassword(QStringLiteral("nova")));
-    const RowSet config = row(QStringLiteral("Configuracao"), QStringLiteral("Usuario = ?"),
-                              {app.ctx.session.userCode});
+    EXPECT_EQ(user.field("Senha").toString(), encodePassword("nova"));
+    const RowSet config = configRow(app.ctx.session.userCode);
     EXPECT_EQ(config.time("InicioGrade"), QTime(9, 0));
     EXPECT_EQ(config.time("FinalGrade"), QTime(18, 30));
     EXPECT_EQ(config.integer("Intervalos"), 60);
     EXPECT_EQ(config.integer("ChecagemGeral"), 60);
     EXPECT_EQ(app.ctx.settings.gridStart, QTime(9, 0));
-    EXPECT_EQ(app.ctx.session.password, QStringLiteral("nova"));
+    EXPECT_EQ(app.ctx.session.password, "nova");
     EXPECT_FALSE(page->isVisible());
 }
 
 TEST_F(SettingsSave, PasswordIsSetChangedRemovedOrKept) {
-    const qint64 code = app.addUser(QStringLiteral("BIA"));
-    const auto stored = [&] {
-        return row(QStringLiteral("Usuarios"), QStringLiteral("Codigo = ?"), {code}).field("Senha");
-    };
+    const qint64 code = app.addUser("BIA");
+    const auto stored = [&] { return userRow(code).field("Senha"); };
     const auto reopen = [&] {
-        if (window->panelName() == QStringLiteral("Configuracao")) {
+        if (window->panelName() == "Configuracao") {
             return;
         }
         window->openSettings();
@@ -143,43 +125,42 @@ TEST_F(SettingsSave, PasswordIsSetChangedRemovedOrKept) {
     // blanks around it are not part of it.
     openFor(code);
     EXPECT_FALSE(box("txtSenhaAtual")->isEnabled());
-    type("txtSenhaNova", QStringLiteral(" s3gredo "));
-    type("txtSenhaReNova", QStringLiteral(" s3gredo "));
+    type("txtSenhaNova", " s3gredo ");
+    type("txtSenhaReNova", " s3gredo ");
     click("cmdAgendaGravar");
     EXPECT_EQ(app.messages.last(), kSettingsSaved);
-    EXPECT_EQ(stored().toString(), encodePassword(QStringLiteral("s3gredo")));
-    EXPECT_EQ(app.ctx.session.password, QStringLiteral("s3gredo"));
-    EXPECT_EQ(logOn(app.ctx, QStringLiteral("BIA"), QStringLiteral("s3gredo")),
-              LogonResult::LoggedOn);
+    EXPECT_EQ(stored().toString(), encodePassword("s3gredo"));
+    EXPECT_EQ(app.ctx.session.password, "s3gredo");
+    EXPECT_EQ(logOn(app.ctx, "BIA", "s3gredo"), LogonResult::LoggedOn);
 
     // Nothing typed in the password boxes keeps it.
     reopen();
     EXPECT_TRUE(box("txtSenhaAtual")->isEnabled());
     click("cmdAgendaGravar");
-    EXPECT_EQ(stored().toString(), encodePassword(QStringLiteral("s3gredo")));
+    EXPECT_EQ(stored().toString(), encodePassword("s3gredo"));
 
     // Changing it needs the current one, case and all.
     reopen();
-    type("txtSenhaAtual", QStringLiteral("S3GREDO"));
-    type("txtSenhaNova", QStringLiteral("outra"));
-    type("txtSenhaReNova", QStringLiteral("outra"));
+    type("txtSenhaAtual", "S3GREDO");
+    type("txtSenhaNova", "outra");
+    type("txtSenhaReNova", "outra");
     click("cmdAgendaGravar");
-    EXPECT_EQ(app.messages.last(), QStringLiteral("Senha Atual não Confere!"));
-    type("txtSenhaAtual", QStringLiteral("s3gredo"));
+    EXPECT_EQ(app.messages.last(), "Senha Atual não Confere!");
+    type("txtSenhaAtual", "s3gredo");
     click("cmdAgendaGravar");
     EXPECT_EQ(app.messages.last(), kSettingsSaved);
-    EXPECT_EQ(stored().toString(), encodePassword(QStringLiteral("outra")));
+    EXPECT_EQ(stored().toString(), encodePassword("outra"));
 
     // Removing it with a wrong current password is refused; with the right one
     // the stored password becomes NULL.
     reopen();
     const QByteArray before = dataBytes();
-    type("txtSenhaAtual", QStringLiteral("errada"));
+    type("txtSenhaAtual", "errada");
     click("cmdAgendaGravar");
-    EXPECT_EQ(app.messages.last(), QStringLiteral("Senha Atual não Confere!"));
-    EXPECT_EQ(focused(), QStringLiteral("txtSenhaAtual"));
+    EXPECT_EQ(app.messages.last(), "Senha Atual não Confere!");
+    EXPECT_EQ(focused(), "txtSenhaAtual");
     EXPECT_EQ(dataBytes(), before);
-    type("txtSenhaAtual", QStringLiteral("outra"));
+    type("txtSenhaAtual", "outra");
     click("cmdAgendaGravar");
     EXPECT_EQ(app.messages.last(), kSettingsSaved);
     EXPECT_TRUE(stored().isNull());
@@ -189,62 +170,57 @@ TEST_F(SettingsSave, PasswordIsSetChangedRemovedOrKept) {
 }
 
 TEST_F(SettingsSave, LoggedOnUserSaveRefreshesSessionAndReturnsToLastPanel) {
-    const qint64 code = app.addUser(QStringLiteral("CAIO"), {}, QStringLiteral("Notas"));
-    const qint64 other = app.addUser(QStringLiteral("DANI"));
+    const qint64 code = app.addUser("CAIO", {}, "Notas");
+    const qint64 other = app.addUser("DANI");
     openFor(code);
-    EXPECT_EQ(window->panelName(), QStringLiteral("Configuracao"));
+    EXPECT_EQ(window->panelName(), "Configuracao");
     EXPECT_TRUE(find<QPushButton>("cmdExcluirUsuario")->isVisible());
-    EXPECT_EQ(box("txtAgendaInicio")->text(), QStringLiteral("08:00"));
+    EXPECT_EQ(box("txtAgendaInicio")->text(), "08:00");
     EXPECT_EQ(box("txtDadosNascimento")->text(), QString());
-    EXPECT_EQ(find<QComboBox>("cmbAgendaSom")->currentText(), QStringLiteral("Cuco"));
+    EXPECT_EQ(find<QComboBox>("cmbAgendaSom")->currentText(), "Cuco");
 
     // Cancel goes back to the panel shown before and writes nothing.
     click("cmdAgendaCancelar");
-    EXPECT_EQ(window->panelName(), QStringLiteral("Notas"));
+    EXPECT_EQ(window->panelName(), "Notas");
 
     window->openSettings();
     // Apostrophes never reach the boxes through the keyboard; a pasted one is
     // just a character of the stored text.
-    box("txtDadosEndereco")->setText(QStringLiteral("Rua D'Ajuda, 5"));
-    type("txtDadosTelefone", QStringLiteral("(11) 5555-1234"));
+    box("txtDadosEndereco")->setText("Rua D'Ajuda, 5");
+    type("txtDadosTelefone", "(11) 5555-1234");
     box("txtDadosCelular")->clear();
-    type("txtDadosNome", QStringLiteral("Caio Prado"));
-    box("txtAgendaIntervalo")->setText(QStringLiteral("15.9"));
+    type("txtDadosNome", "Caio Prado");
+    box("txtAgendaIntervalo")->setText("15.9");
     find<QRadioButton>("optAgendaNiverFim")->setChecked(true);
-    find<QComboBox>("cmbAgendaSom")->setCurrentText(QStringLiteral("Sirene"));
+    find<QComboBox>("cmbAgendaSom")->setCurrentText("Sirene");
     find<QCheckBox>("chkAgendaVisCompartilhados")->setChecked(false);
     click("cmdAgendaGravar");
     EXPECT_EQ(app.messages.last(), kSettingsSaved);
-    EXPECT_EQ(window->panelName(), QStringLiteral("Notas"));
-    EXPECT_EQ(window->lblIdentNome->text(), QStringLiteral("Caio Prado"));
+    EXPECT_EQ(window->panelName(), "Notas");
+    EXPECT_EQ(window->lblIdentNome->text(), "Caio Prado");
 
-    const RowSet user = row(QStringLiteral("Usuarios"), QStringLiteral("Codigo = ?"), {code});
-    EXPECT_EQ(user.text("Endereco"), QStringLiteral("Rua D'Ajuda, 5"));
-    EXPECT_EQ(user.text("FoneRes"), QStringLiteral("(11)5555-1234"));
-    EXPECT_EQ(user.field("FoneCel").toString(), QStringLiteral(" "));
+    const RowSet user = userRow(code);
+    EXPECT_EQ(user.text("Endereco"), "Rua D'Ajuda, 5");
+    EXPECT_EQ(user.text("FoneRes"), "(11)5555-1234");
+    EXPECT_EQ(user.field("FoneCel").toString(), " ");
     EXPECT_TRUE(user.isNull("Cidade"));
-    const RowSet config =
-        row(QStringLiteral("Configuracao"), QStringLiteral("Usuario = ?"), {code});
+    const RowSet config = configRow(code);
     EXPECT_EQ(config.integer("Intervalos"), 15);
-    EXPECT_EQ(config.text("PosicaoAniversarios"), QStringLiteral("D"));
-    EXPECT_EQ(config.text("SomCompromisso"), QStringLiteral("Sirene"));
-    EXPECT_EQ(config.text("VisualizarCompartilhamento"), QStringLiteral("N"));
+    EXPECT_EQ(config.text("PosicaoAniversarios"), "D");
+    EXPECT_EQ(config.text("SomCompromisso"), "Sirene");
+    EXPECT_EQ(config.text("VisualizarCompartilhamento"), "N");
     EXPECT_EQ(app.ctx.settings.gridStep, 15);
-    EXPECT_EQ(app.ctx.settings.soundName, QStringLiteral("Sirene"));
+    EXPECT_EQ(app.ctx.settings.soundName, "Sirene");
     EXPECT_FALSE(app.ctx.settings.showShared);
-    EXPECT_EQ(app.ctx.session.name, QStringLiteral("Caio Prado"));
+    EXPECT_EQ(app.ctx.session.name, "Caio Prado");
     // The other user's rows are untouched.
-    EXPECT_EQ(row(QStringLiteral("Configuracao"), QStringLiteral("Usuario = ?"), {other})
-                  .text("SomCompromisso"),
-              QStringLiteral("Cuco"));
+    EXPECT_EQ(configRow(other).text("SomCompromisso"), "Cuco");
 
     // A user whose settings row went missing gets one back on save.
-    app.ctx.db.executeSql(QStringLiteral("Delete from Configuracao Where Usuario = ?"), {code});
+    app.ctx.db.executeSql("Delete from Configuracao Where Usuario = ?", {code});
     window->openSettings();
     click("cmdAgendaGravar");
-    EXPECT_EQ(row(QStringLiteral("Configuracao"), QStringLiteral("Usuario = ?"), {code})
-                  .text("SomCompromisso"),
-              QStringLiteral("Sirene"));
+    EXPECT_EQ(configRow(code).text("SomCompromisso"), "Sirene");
 }
 
 } // namespace

