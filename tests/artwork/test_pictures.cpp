@@ -25,35 +25,33 @@ public:
     bool inside(int x, int y) const { return image_.pixel(x, y) != key_; }
     QRgb key() const { return key_; }
 
-    bool covers(const QRect& rect) const {
+    // Calls visit(x, y) for every pixel of the rectangle.
+    template <typename Visit> void each(const QRect& rect, Visit visit) const {
         for (int y = rect.top(); y <= rect.bottom(); ++y) {
             for (int x = rect.left(); x <= rect.right(); ++x) {
-                if (!inside(x, y)) {
-                    return false;
-                }
+                visit(x, y);
             }
         }
-        return true;
     }
-
+    bool covers(const QRect& rect) const {
+        return count(true, rect) == rect.width() * rect.height();
+    }
+    // Pixels inside (or outside) the window in the rectangle, the whole skin by default.
+    int count(bool side, const QRect& rect = {}) const {
+        int n = 0;
+        each(rect.isNull() ? image_.rect() : rect,
+             [&](int x, int y) { n += inside(x, y) == side; });
+        return n;
+    }
     QSet<QRgb> colours(const QRect& rect) const {
         QSet<QRgb> found;
-        for (int y = rect.top(); y <= rect.bottom(); ++y) {
-            for (int x = rect.left(); x <= rect.right(); ++x) {
-                found.insert(image_.pixel(x, y) & 0xffffff);
-            }
-        }
+        each(rect, [&](int x, int y) { found.insert(image_.pixel(x, y) & 0xffffff); });
         return found;
     }
-
     // Mean lightness (0 to 255) of a rectangle.
     int lightness(const QRect& rect) const {
         long sum = 0;
-        for (int y = rect.top(); y <= rect.bottom(); ++y) {
-            for (int x = rect.left(); x <= rect.right(); ++x) {
-                sum += QColor(image_.pixel(x, y)).lightness();
-            }
-        }
+        each(rect, [&](int x, int y) { sum += QColor(image_.pixel(x, y)).lightness(); });
         return static_cast<int>(sum / (rect.width() * rect.height()));
     }
 
@@ -87,25 +85,13 @@ public:
 
     std::vector<QPoint> border() const {
         std::vector<QPoint> points;
-        const int w = image_.width();
-        const int h = image_.height();
-        for (int x = 0; x < w; ++x) {
-            points.insert(points.end(), {QPoint(x, 0), QPoint(x, h - 1)});
-        }
-        for (int y = 0; y < h; ++y) {
-            points.insert(points.end(), {QPoint(0, y), QPoint(w - 1, y)});
-        }
-        return points;
-    }
-
-    int count(bool side) const {
-        int n = 0;
-        for (int y = 0; y < image_.height(); ++y) {
-            for (int x = 0; x < image_.width(); ++x) {
-                n += inside(x, y) == side ? 1 : 0;
+        const QRect r = image_.rect();
+        each(r, [&](int x, int y) {
+            if (x == r.left() || x == r.right() || y == r.top() || y == r.bottom()) {
+                points.emplace_back(x, y);
             }
-        }
-        return n;
+        });
+        return points;
     }
 
 private:

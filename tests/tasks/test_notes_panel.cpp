@@ -69,6 +69,10 @@ TEST_F(NotesPanelTest, AnotherUserAfterALogoutSeesAnEmptyNotepad) {
     click("cmdNotasSalvar");
     EXPECT_EQ(stored().text("Notas"), "Do Beto");
     EXPECT_EQ(app.count("Notas"), 2);
+    app.ctx.resets.runAll();
+    app.logOn(ana);
+    open();
+    EXPECT_EQ(box->toPlainText(), "Da Ana");
 }
 
 } // namespace

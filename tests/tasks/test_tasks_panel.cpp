@@ -37,7 +37,6 @@ TEST_F(TasksPanelTest, NewTaskTypedSavedEditedDoneAndDeleted) {
     Grid& g = *p->grdTarefas;
     EXPECT_EQ(g.rows(), 1);
     EXPECT_TRUE(p->txtTarefasSemCadastro->isVisibleTo(p));
-    EXPECT_EQ(p->txtTarefasSemCadastro->text(), "Sem Tarefas Cadastradas");
     EXPECT_EQ(g.header(2), "Início");
 
     p->cmdTarefaNova->click();
@@ -108,19 +107,28 @@ TEST_F(TasksPanelTest, NewTaskTypedSavedEditedDoneAndDeleted) {
     EXPECT_EQ(app.count("Tarefas"), 0);
 }
 
+// By end date, then priority; only the user's own tasks.
 TEST_F(TasksPanelTest, ListOrderTallRowsAndTheNarrowedDescriptionColumn) {
     const QDate day(2026, 6, 1);
     add(day, "Baixa", Low);
     add(day, "Alta", High);
     add(day, "Normal\ncom\ntrês linhas", Normal);
+    add(day.addDays(-1), "Antes", Low);
+    add(day.addDays(1), "Depois", High);
+    TaskStore(app.ctx.db, app.addUser("BETO")).insert({day, day, "Do Beto", false, High});
     open();
     Grid& g = *p->grdTarefas;
-    ASSERT_EQ(g.rows(), 4);
-    EXPECT_EQ(g.text(1, 4), "Alta");
-    EXPECT_EQ(g.text(2, 3), "Normal");
-    EXPECT_EQ(g.rowHeightTwips(2), 855);
-    EXPECT_EQ(g.background(2, 1), QColor(255, 192, 255));
-    EXPECT_EQ(g.text(3, 4), "Baixa");
+    ASSERT_EQ(g.rows(), 6);
+    QStringList order;
+    for (int row = 1; row < g.rows(); ++row) {
+        order << g.text(row, 4);
+    }
+    EXPECT_EQ(order, QStringList({"Antes", "Alta", "Normal\ncom\ntrês linhas", "Baixa", "Depois"}));
+    EXPECT_EQ(g.text(3, 3), "Normal");
+    EXPECT_EQ(g.rowHeightTwips(3), 855);
+    EXPECT_EQ(g.background(3, 1), QColor(255, 192, 255));
+    EXPECT_EQ(g.text(4, 3), "Baixa");
+    EXPECT_EQ(g.background(4, 1), QColor(255, 255, 255));
     EXPECT_EQ(g.columnWidthTwips(4), kTaskWidth);
 
     // Enough rows to overflow the grid: the description column gives way.
@@ -128,7 +136,7 @@ TEST_F(TasksPanelTest, ListOrderTallRowsAndTheNarrowedDescriptionColumn) {
         add(day.addDays(i + 1), QStringLiteral("Tarefa %1").arg(i), Normal);
     }
     open();
-    EXPECT_EQ(g.rows(), 20);
+    EXPECT_EQ(g.rows(), 22);
     EXPECT_EQ(g.columnWidthTwips(4), kTaskWidthScrolled);
 
     // A session end closes the detail frame and forgets the list.
