@@ -103,36 +103,34 @@ void run(const QString& command) {
     }
 }
 
-void BM_Backup(benchmark::State& state) {
+// Times one of the program's own file operations, with the peak of its memory
+// and its processor time.
+template <typename Operation>
+void timeOwn(benchmark::State& state, const char* failure, Operation operation) {
     files(); // made before the clock starts
     qint64 peak = 0;
     const double cpu = cpuSeconds(RUSAGE_SELF);
     for (auto _ : state) {
         int error = 0;
-        peak = std::max(
-            peak, peakOf([&] {
-                if (!orv::backup::compressFile(files().data, files().backup, 9, error, true)) {
-                    state.SkipWithError("backup failed");
-                }
-            }));
+        peak = std::max(peak, peakOf([&] {
+                            if (!operation(error)) {
+                                state.SkipWithError(failure);
+                            }
+                        }));
     }
     report(state, peak, RUSAGE_SELF, cpu);
 }
 
+void BM_Backup(benchmark::State& state) {
+    timeOwn(state, "backup failed", [](int& error) {
+        return orv::backup::compressFile(files().data, files().backup, 9, error, true);
+    });
+}
+
 void BM_Restore(benchmark::State& state) {
-    files(); // made before the clock starts
-    qint64 peak = 0;
-    const double cpu = cpuSeconds(RUSAGE_SELF);
-    for (auto _ : state) {
-        int error = 0;
-        peak = std::max(
-            peak, peakOf([&] {
-                if (!orv::backup::decompressFile(files().backup, files().work, error, true)) {
-                    state.SkipWithError("restore failed");
-                }
-            }));
-    }
-    report(state, peak, RUSAGE_SELF, cpu);
+    timeOwn(state, "restore failed", [](int& error) {
+        return orv::backup::decompressFile(files().backup, files().work, error, true);
+    });
 }
 
 void BM_Gzip9(benchmark::State& state) {

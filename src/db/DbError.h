@@ -14,6 +14,9 @@ class DbError : public std::runtime_error {
 public:
     DbError(int code, QString description);
 
+    // A result read by a column it does not have.
+    static DbError missingColumn(const QString& column);
+
     int code() const { return code_; }
     bool isFileFailure() const { return code_ == kFileFailure; }
     const QString& description() const { return description_; }

@@ -17,7 +17,7 @@ int RowCursor::column(const char* name) const {
             return i;
         }
     }
-    throw DbError(3265, QStringLiteral("Coluna não encontrada: %1").arg(QLatin1String(name)));
+    throw DbError::missingColumn(QLatin1String(name));
 }
 
 bool RowCursor::isNull(int column) const {

@@ -41,7 +41,7 @@ int RowSet::columnIndex(const QString& column) const {
             return it.value();
         }
     }
-    throw DbError(3265, QStringLiteral("Coluna não encontrada: %1").arg(column));
+    throw DbError::missingColumn(column);
 }
 
 QVariant RowSet::field(const QString& column) const {
@@ -51,7 +51,7 @@ QVariant RowSet::field(const QString& column) const {
 QVariant RowSet::field(int index) const {
     const auto& row = current();
     if (index < 0 || index >= row.size()) {
-        throw DbError(3265, QStringLiteral("Coluna não encontrada: %1").arg(index));
+        throw DbError::missingColumn(QString::number(index));
     }
     return row[index];
 }
