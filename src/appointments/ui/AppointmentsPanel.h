@@ -46,6 +46,7 @@ public:
 
 private:
     void buildControls();
+    void fillDay(const QDate& day);
     void openRow(int row);
     void goToToday();
 

@@ -1,5 +1,6 @@
 #include "backup/ui/BackupWiring.h"
 
+#include "mainwindow/ActionGuard.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "session/ui/LogonWindow.h"
@@ -48,11 +49,11 @@ void useLogonWindow(BackupHooks& hooks, LogonWindow& window) {
     };
 }
 
-void connectMainWindow(MainWindow& window, BackupCommands& commands) {
+void connectMainWindow(MainWindow& window, BackupCommands& commands, ActionGuard& guard) {
     QObject::connect(&window, &MainWindow::backupRequested, &window,
-                     [&commands] { commands.backup(); });
+                     guarded(guard, [&commands] { commands.backup(); }));
     QObject::connect(&window, &MainWindow::restoreRequested, &window,
-                     [&commands] { commands.restore(); });
+                     guarded(guard, [&commands] { commands.restore(); }));
 }
 
 } // namespace orv::backup

@@ -4,6 +4,7 @@
 
 namespace orv {
 
+class ActionGuard;
 class LogonWindow;
 class MainWindow;
 
@@ -18,8 +19,8 @@ void useDueCheckTimer(BackupHooks& hooks, MainWindow& window);
 // After a restore from the logon window: txtLogin emptied and enabled again.
 void useLogonWindow(BackupHooks& hooks, LogonWindow& window);
 
-// cmdBackup and cmdRestore of the main window run the commands.
-void connectMainWindow(MainWindow& window, BackupCommands& commands);
+// cmdBackup and cmdRestore of the main window run the commands under the guard.
+void connectMainWindow(MainWindow& window, BackupCommands& commands, ActionGuard& guard);
 
 } // namespace backup
 } // namespace orv
