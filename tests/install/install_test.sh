@@ -5,7 +5,7 @@
 # and that the data-file tools refuse what is not a file name.
 # usage: install_test.sh <build folder> <shared data folder the launcher was made with>
 set -eu
-build=$1
+build=$(cd "$1" && pwd)
 shared=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -133,7 +133,7 @@ for uid in 47101 47102; do
     as $uid --groups=$group "changed '$before'" || fail "$uid could not save: $(cat "$work/out$uid")"
 done
 before=$(cksum <"$data")
-as 47103 --clear-groups 'grep -q "grupo orvalune" "$work/out47103"' ||
+as 47103 --clear-groups 'grep -qs "grupo orvalune" "$work/out47103"' ||
     fail "the outsider was not told: $(cat "$work/out47103")"
 [ "$(cksum <"$data")" = "$before" ] || fail "the outsider changed the data file"
 if setpriv --reuid=47103 --regid=47103 --clear-groups cat "$data" >/dev/null 2>&1; then
