@@ -16,7 +16,7 @@ class DbError;
 // again, and the program goes on.
 class ActionGuard {
 public:
-    ActionGuard(Messages& messages, QString dataFile);
+    explicit ActionGuard(Messages& messages);
 
     // Runs the action; false when it failed and the failure was shown.
     bool run(const std::function<void()>& action);
@@ -33,7 +33,6 @@ private:
     bool runAndTell(const std::function<void()>& action, bool tell);
 
     Messages& messages_;
-    QString dataFile_;
     bool bookkeepingTold_ = false;
 };
 

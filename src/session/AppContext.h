@@ -18,7 +18,7 @@ class AppContext {
 public:
     AppContext(Paths paths, Clock& clock, Messages& messages)
         : paths(std::move(paths)), db(this->paths.dataFile(), this->paths.oldDataFile()),
-          clock(clock), messages(messages), guard(messages, this->paths.dataFile()) {
+          clock(clock), messages(messages), guard(messages) {
         resets.add([this] { guard.reset(); });
     }
     AppContext(const AppContext&) = delete;
