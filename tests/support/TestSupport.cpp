@@ -146,13 +146,14 @@ void answerFileDialog(const QString& path) {
         if (dialog == nullptr) {
             return;
         }
+        poll->stop(); // at once: the deletion waits for an outer event loop
         poll->deleteLater();
         if (path.isEmpty()) {
             dialog->reject();
             return;
         }
         dialog->selectFile(path);
-        dialog->accept();
+        QMetaObject::invokeMethod(dialog, "accept"); // as its "Open" or "Save" button does
     });
     poll->start(10);
 }

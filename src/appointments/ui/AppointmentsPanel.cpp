@@ -138,13 +138,13 @@ void AppointmentsPanel::buildExchange() {
         return exportAppointments(ctx_.db, ctx_.session.userCode,
                                   choice == 0 ? ctx_.clock.today() : QDate(), ctx_.clock.now());
     };
-    exchange = new ExchangeButtons(this, ctx_.messages, std::move(kind));
+    exchangeButtons = new ExchangeButtons(this, ctx_.messages, std::move(kind));
     const int left = kGridWidth + 8;
     const int width = (728 - left - 6) / 2;
-    exchange->importButton->setGeometry(left, 346, width, 28);
-    exchange->exportButton->setGeometry(left + width + 6, 346, width, 28);
-    connect(exchange, &ExchangeButtons::imported, this, &AppointmentsPanel::rebuild);
-    connect(exchange, &ExchangeButtons::restoreFocusWanted, this, &Panel::restoreFocusWanted);
+    exchangeButtons->importButton->setGeometry(left, 346, width, 28);
+    exchangeButtons->exportButton->setGeometry(left + width + 6, 346, width, 28);
+    connect(exchangeButtons, &ExchangeButtons::imported, this, &AppointmentsPanel::rebuild);
+    connect(exchangeButtons, &ExchangeButtons::restoreFocusWanted, this, &Panel::restoreFocusWanted);
 }
 
 void AppointmentsPanel::load() {

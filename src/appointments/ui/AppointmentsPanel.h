@@ -45,7 +45,7 @@ public:
     AppointmentEditorFrame* frmDadosCompromisso = nullptr;
     MonthCalendarFrame* frmCalendar = nullptr;
     // cmdCompromissoImportar and cmdCompromissoExportar: iCalendar files in and out.
-    ExchangeButtons* exchange = nullptr;
+    ExchangeButtons* exchangeButtons = nullptr;
 
 private:
     void buildControls();

@@ -100,13 +100,13 @@ void ContactsPanel::buildExchange() {
         return exportContacts(ctx_.db, ctx_.session.userCode,
                               choice == 0 ? state_.filter : ContactFilter());
     };
-    exchange = new ExchangeButtons(this, ctx_.messages, std::move(kind));
-    exchange->importButton->setGeometry(606, 278, 120, 28);
-    exchange->exportButton->setGeometry(606, 346, 120, 28);
-    setTabOrder(exchange->importButton, cmdEnderecoNovo);
-    setTabOrder(cmdEnderecoNovo, exchange->exportButton);
-    connect(exchange, &ExchangeButtons::imported, this, [this] { loadList(true); });
-    connect(exchange, &ExchangeButtons::restoreFocusWanted, this, &Panel::restoreFocusWanted);
+    exchangeButtons = new ExchangeButtons(this, ctx_.messages, std::move(kind));
+    exchangeButtons->importButton->setGeometry(606, 278, 120, 28);
+    exchangeButtons->exportButton->setGeometry(606, 346, 120, 28);
+    setTabOrder(exchangeButtons->importButton, cmdEnderecoNovo);
+    setTabOrder(cmdEnderecoNovo, exchangeButtons->exportButton);
+    connect(exchangeButtons, &ExchangeButtons::imported, this, [this] { loadList(true); });
+    connect(exchangeButtons, &ExchangeButtons::restoreFocusWanted, this, &Panel::restoreFocusWanted);
 }
 
 void ContactsPanel::connectHandlers() {

@@ -42,7 +42,7 @@ public:
     QPushButton* cmdEnderecoNovo = nullptr;
     ContactDetailFrame* frmDadosEndereco = nullptr;
     // cmdEnderecoImportar and cmdEnderecoExportar: vCard files in and out.
-    ExchangeButtons* exchange = nullptr;
+    ExchangeButtons* exchangeButtons = nullptr;
 
 private:
     void buildControls();
