@@ -73,10 +73,6 @@ QString BackupCommands::restoreFailure(int error) {
     return QStringLiteral("Impossível Efetuar Restauração (%1)!").arg(error);
 }
 
-QString BackupCommands::backupFile() const {
-    return QDir(ctx_.paths.backupFolder).filePath(kBackupFileName);
-}
-
 QString BackupCommands::workFile() const {
     return QDir(ctx_.paths.programFolder).filePath(kBackupFileName);
 }
@@ -87,23 +83,48 @@ void BackupCommands::call(const std::function<void()>& hook) {
     }
 }
 
+std::optional<BackupCommands::Located> BackupCommands::locateFolder(const QString& noDiskText) {
+    std::optional<BackupFolder> folder;
+    if (!ctx_.paths.backupFolder.isEmpty()) {
+        folder = BackupFolder::fixed(ctx_.paths.backupFolder);
+    } else if (const QList<Drive> drives = findDrives(ctx_.paths.mediaRoots); drives.size() == 1) {
+        folder = BackupFolder::onDriveAt(drives.first().mountFolder);
+    } else if (drives.size() > 1) {
+        const int picked = hooks_.chooseDrive ? hooks_.chooseDrive(drives) : -1;
+        if (picked < 0 || picked >= drives.size()) {
+            return std::nullopt;
+        }
+        folder = BackupFolder::onDriveAt(drives.at(picked).mountFolder);
+    }
+    DriveListing files;
+    if (folder) {
+        files = folder->list();
+    }
+    if (!folder || files.noDisk) {
+        ctx_.messages.okay(noDiskText, msg::Serious);
+        return std::nullopt;
+    }
+    return Located{*folder, files};
+}
+
 void BackupCommands::backup() {
     if (ctx_.session.newUserMode) {
         return;
     }
-    const DriveListing drive = listDrive(ctx_.paths.backupFolder);
-    if (drive.noDisk) {
-        ctx_.messages.okay(kInsertBlankDisk, msg::Serious);
+    const std::optional<Located> drive = locateFolder(kInsertBlankDisk);
+    if (!drive) {
         return;
     }
-    if (!drive.holdsOnlyBackup()) {
+    if (!drive->files.holdsOnlyBackup()) {
         ctx_.messages.okay(kCleanDisk, msg::Serious);
         return;
     }
     Wait wait(hooks_);
     call(hooks_.stopDueCheck);
+    lastError_ = drive->folder.prepare();
     const bool done =
-        compressFile(ctx_.paths.dataFile(), backupFile(), kBestCompression, lastError_, true);
+        lastError_ == err::None && compressFile(ctx_.paths.dataFile(), drive->folder.backupFile(),
+                                                kBestCompression, lastError_, true);
     wait.end();
     if (done) {
         ctx_.messages.okay(kBackupDone, msg::NoIcon);
@@ -113,25 +134,27 @@ void BackupCommands::backup() {
     call(hooks_.startDueCheck);
 }
 
-bool BackupCommands::checkRestoreDisk() {
-    const DriveListing drive = listDrive(ctx_.paths.backupFolder);
-    if (drive.noDisk) {
-        ctx_.messages.okay(kInsertDisk, msg::Serious);
-        return false;
+std::optional<BackupFolder> BackupCommands::checkRestoreDisk() {
+    const std::optional<Located> drive = locateFolder(kInsertDisk);
+    if (!drive) {
+        return std::nullopt;
     }
-    if (!drive.firstIsBackup()) {
+    if (!drive->files.firstIsBackup()) {
         ctx_.messages.okay(kNoBackupOnDisk, msg::Serious);
-        return false;
+        return std::nullopt;
     }
-    return ctx_.messages.confirm(kConfirmRestore);
+    if (!ctx_.messages.confirm(kConfirmRestore)) {
+        return std::nullopt;
+    }
+    return drive->folder;
 }
 
 // Decompresses the backup into the work file and, only when that is a whole
 // data file, moves it over the data file in one rename. Any failure leaves the
 // data file as it was and removes the work file.
-bool BackupCommands::replaceDataFile() {
+bool BackupCommands::replaceDataFile(const BackupFolder& folder) {
     const QString work = workFile();
-    if (!decompressFile(backupFile(), work, lastError_, true)) {
+    if (!decompressFile(folder.backupFile(), work, lastError_, true)) {
         if (lastError_ == err::None) {
             lastError_ = err::PathFileAccess; // a failure must never show as code 0
         }
@@ -152,12 +175,16 @@ bool BackupCommands::replaceDataFile() {
 }
 
 void BackupCommands::restore() {
-    if (ctx_.session.newUserMode || !checkRestoreDisk()) {
+    if (ctx_.session.newUserMode) {
+        return;
+    }
+    const std::optional<BackupFolder> folder = checkRestoreDisk();
+    if (!folder) {
         return;
     }
     Wait wait(hooks_);
     call(hooks_.stopDueCheck);
-    const bool done = replaceDataFile();
+    const bool done = replaceDataFile(*folder);
     wait.end();
     if (!done) {
         ctx_.messages.okay(restoreFailure(lastError_), msg::Serious);
@@ -171,11 +198,12 @@ void BackupCommands::restore() {
 }
 
 bool BackupCommands::restoreAtLogon() {
-    if (!checkRestoreDisk()) {
+    const std::optional<BackupFolder> folder = checkRestoreDisk();
+    if (!folder) {
         return false;
     }
     Wait wait(hooks_);
-    const bool done = replaceDataFile();
+    const bool done = replaceDataFile(*folder);
     wait.end();
     if (!done) {
         ctx_.messages.okay(restoreFailure(lastError_), msg::Serious);

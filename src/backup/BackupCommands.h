@@ -1,7 +1,11 @@
 #pragma once
 
+#include "backup/BackupDrive.h"
+#include "backup/RemovableDrives.h"
+
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace orv {
 
@@ -23,6 +27,9 @@ struct BackupHooks {
     std::function<void()> showLogon;
     // After a restore from the logon window: empty txtLogin and enable it again.
     std::function<void()> loginRestored;
+    // With several drives plugged in: the index of the one the person picked,
+    // or -1 when the choice was cancelled. Unset, nothing is picked.
+    std::function<int(const QList<Drive>& drives)> chooseDrive;
 };
 
 // The backup and restore commands of the main window (cmdBackup, cmdRestore)
@@ -48,9 +55,16 @@ public:
     static QString restoreFailure(int error);
 
 private:
-    bool checkRestoreDisk();
-    bool replaceDataFile();
-    QString backupFile() const;
+    struct Located {
+        BackupFolder folder;
+        DriveListing files;
+    };
+    // The backup folder and its files: the fixed folder, or that of the one
+    // drive plugged in or of the drive picked among several. Shows noDiskText
+    // when there is none; empty also when the choice was cancelled.
+    std::optional<Located> locateFolder(const QString& noDiskText);
+    std::optional<BackupFolder> checkRestoreDisk();
+    bool replaceDataFile(const BackupFolder& folder);
     QString workFile() const;
     static void call(const std::function<void()>& hook);
 
