@@ -19,18 +19,17 @@ using namespace orv;
 
 namespace {
 
-// Answers the drive choice window with keys once it is on screen.
-void whenDriveChoiceShows(QStringList keys, QStringList* offered) {
+// Answers the drive choice window with keys once it is on screen; notes the
+// labels it offered.
+void whenDriveChoiceShows(const QList<Qt::Key>& keys, QStringList* offered) {
     QTimer::singleShot(0, [keys, offered] {
         auto* window = qobject_cast<DriveChoiceWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(window, nullptr);
         for (int row = 0; row < window->lstUnidades->count(); ++row) {
             *offered << window->lstUnidades->item(row)->text().section(' ', 0, 0);
         }
-        for (const QString& key : keys) {
-            QTest::keyClick(window->lstUnidades, key == "Down"  ? Qt::Key_Down
-                                                 : key == "Esc" ? Qt::Key_Escape
-                                                                : Qt::Key_Return);
+        for (const Qt::Key key : keys) {
+            QTest::keyClick(window->lstUnidades, key);
         }
     });
 }
@@ -61,12 +60,12 @@ TEST(BackupShell, RoundTripThroughTheWindows) {
     MainWindow* main = shell.mainWindow();
 
     QStringList offered;
-    whenDriveChoiceShows({"Esc"}, &offered);
+    whenDriveChoiceShows({Qt::Key_Escape}, &offered);
     main->cmdBackup->click();
     EXPECT_TRUE(app.messages.shown().empty());
     bool timerDuringMessage = true;
     app.messages.whileShown([&] { timerDuringMessage = main->tmrChecagem->isActive(); });
-    whenDriveChoiceShows({"Down", "Enter"}, &offered);
+    whenDriveChoiceShows({Qt::Key_Down, Qt::Key_Return}, &offered);
     main->cmdBackup->click();
     EXPECT_EQ(offered, QStringList({"CARTAO", "PENDRIVE", "CARTAO", "PENDRIVE"}));
     EXPECT_EQ(app.messages.last(), "Backup Realizado com Sucesso!");
@@ -75,14 +74,14 @@ TEST(BackupShell, RoundTripThroughTheWindows) {
     EXPECT_TRUE(main->tmrChecagem->isActive());
 
     app.addUser("BETO");
-    whenDriveChoiceShows({"Down", "Enter"}, &offered);
+    whenDriveChoiceShows({Qt::Key_Down, Qt::Key_Return}, &offered);
     main->cmdRestore->click(); // cancelled
     EXPECT_TRUE(main->tmrChecagem->isActive());
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(app.count("Usuarios"), 2);
 
     app.messages.answer(true);
-    whenDriveChoiceShows({"Down", "Enter"}, &offered);
+    whenDriveChoiceShows({Qt::Key_Down, Qt::Key_Return}, &offered);
     main->cmdRestore->click();
     EXPECT_TRUE(app.messages.last().startsWith("  Restauração Realizada com Sucesso!  \r\n"));
     EXPECT_FALSE(main->isVisible());
