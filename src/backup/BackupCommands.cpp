@@ -73,6 +73,10 @@ QString BackupCommands::restoreFailure(int error) {
     return QStringLiteral("Impossível Efetuar Restauração (%1)!").arg(error);
 }
 
+QString BackupCommands::backupFile() const {
+    return folder_.backupFile();
+}
+
 QString BackupCommands::workFile() const {
     return QDir(ctx_.paths.programFolder).filePath(kBackupFileName);
 }
@@ -83,48 +87,45 @@ void BackupCommands::call(const std::function<void()>& hook) {
     }
 }
 
-std::optional<BackupCommands::Located> BackupCommands::locateFolder(const QString& noDiskText) {
-    std::optional<BackupFolder> folder;
+bool BackupCommands::locateFolder(const QString& noDiskText, DriveListing& files) {
     if (!ctx_.paths.backupFolder.isEmpty()) {
-        folder = BackupFolder::fixed(ctx_.paths.backupFolder);
-    } else if (const QList<Drive> drives = findDrives(ctx_.paths.mediaRoots); drives.size() == 1) {
-        folder = BackupFolder::onDriveAt(drives.first().mountFolder);
-    } else if (drives.size() > 1) {
+        folder_ = BackupFolder::fixed(ctx_.paths.backupFolder);
+    } else if (const QList<Drive> drives = findDrives(ctx_.paths.mediaRoots); drives.isEmpty()) {
+        folder_ = BackupFolder::fixed(QString()); // no disk
+    } else if (drives.size() == 1) {
+        folder_ = BackupFolder::onDriveAt(drives.first().mountFolder);
+    } else {
         const int picked = hooks_.chooseDrive ? hooks_.chooseDrive(drives) : -1;
         if (picked < 0 || picked >= drives.size()) {
-            return std::nullopt;
+            return false;
         }
-        folder = BackupFolder::onDriveAt(drives.at(picked).mountFolder);
+        folder_ = BackupFolder::onDriveAt(drives.at(picked).mountFolder);
     }
-    DriveListing files;
-    if (folder) {
-        files = folder->list();
-    }
-    if (!folder || files.noDisk) {
+    files = folder_.list();
+    if (files.noDisk) {
         ctx_.messages.okay(noDiskText, msg::Serious);
-        return std::nullopt;
+        return false;
     }
-    return Located{*folder, files};
+    return true;
 }
 
 void BackupCommands::backup() {
     if (ctx_.session.newUserMode) {
         return;
     }
-    const std::optional<Located> drive = locateFolder(kInsertBlankDisk);
-    if (!drive) {
+    DriveListing drive;
+    if (!locateFolder(kInsertBlankDisk, drive)) {
         return;
     }
-    if (!drive->files.holdsOnlyBackup()) {
+    if (!drive.holdsOnlyBackup()) {
         ctx_.messages.okay(kCleanDisk, msg::Serious);
         return;
     }
     Wait wait(hooks_);
     call(hooks_.stopDueCheck);
-    lastError_ = drive->folder.prepare();
-    const bool done =
-        lastError_ == err::None && compressFile(ctx_.paths.dataFile(), drive->folder.backupFile(),
-                                                kBestCompression, lastError_, true);
+    lastError_ = folder_.prepare();
+    const bool done = lastError_ == err::None && compressFile(ctx_.paths.dataFile(), backupFile(),
+                                                              kBestCompression, lastError_, true);
     wait.end();
     if (done) {
         ctx_.messages.okay(kBackupDone, msg::NoIcon);
@@ -134,27 +135,24 @@ void BackupCommands::backup() {
     call(hooks_.startDueCheck);
 }
 
-std::optional<BackupFolder> BackupCommands::checkRestoreDisk() {
-    const std::optional<Located> drive = locateFolder(kInsertDisk);
-    if (!drive) {
-        return std::nullopt;
+bool BackupCommands::checkRestoreDisk() {
+    DriveListing drive;
+    if (!locateFolder(kInsertDisk, drive)) {
+        return false;
     }
-    if (!drive->files.firstIsBackup()) {
+    if (!drive.firstIsBackup()) {
         ctx_.messages.okay(kNoBackupOnDisk, msg::Serious);
-        return std::nullopt;
+        return false;
     }
-    if (!ctx_.messages.confirm(kConfirmRestore)) {
-        return std::nullopt;
-    }
-    return drive->folder;
+    return ctx_.messages.confirm(kConfirmRestore);
 }
 
 // Decompresses the backup into the work file and, only when that is a whole
 // data file, moves it over the data file in one rename. Any failure leaves the
 // data file as it was and removes the work file.
-bool BackupCommands::replaceDataFile(const BackupFolder& folder) {
+bool BackupCommands::replaceDataFile() {
     const QString work = workFile();
-    if (!decompressFile(folder.backupFile(), work, lastError_, true)) {
+    if (!decompressFile(backupFile(), work, lastError_, true)) {
         if (lastError_ == err::None) {
             lastError_ = err::PathFileAccess; // a failure must never show as code 0
         }
@@ -175,16 +173,12 @@ bool BackupCommands::replaceDataFile(const BackupFolder& folder) {
 }
 
 void BackupCommands::restore() {
-    if (ctx_.session.newUserMode) {
-        return;
-    }
-    const std::optional<BackupFolder> folder = checkRestoreDisk();
-    if (!folder) {
+    if (ctx_.session.newUserMode || !checkRestoreDisk()) {
         return;
     }
     Wait wait(hooks_);
     call(hooks_.stopDueCheck);
-    const bool done = replaceDataFile(*folder);
+    const bool done = replaceDataFile();
     wait.end();
     if (!done) {
         ctx_.messages.okay(restoreFailure(lastError_), msg::Serious);
@@ -198,12 +192,11 @@ void BackupCommands::restore() {
 }
 
 bool BackupCommands::restoreAtLogon() {
-    const std::optional<BackupFolder> folder = checkRestoreDisk();
-    if (!folder) {
+    if (!checkRestoreDisk()) {
         return false;
     }
     Wait wait(hooks_);
-    const bool done = replaceDataFile(*folder);
+    const bool done = replaceDataFile();
     wait.end();
     if (!done) {
         ctx_.messages.okay(restoreFailure(lastError_), msg::Serious);

@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <functional>
-#include <optional>
 
 namespace orv {
 
@@ -55,21 +54,20 @@ public:
     static QString restoreFailure(int error);
 
 private:
-    struct Located {
-        BackupFolder folder;
-        DriveListing files;
-    };
-    // The backup folder and its files: the fixed folder, or that of the one
-    // drive plugged in or of the drive picked among several. Shows noDiskText
-    // when there is none; empty also when the choice was cancelled.
-    std::optional<Located> locateFolder(const QString& noDiskText);
-    std::optional<BackupFolder> checkRestoreDisk();
-    bool replaceDataFile(const BackupFolder& folder);
+    // Takes the backup folder of this operation and lists its files: the fixed
+    // folder, or that of the one drive plugged in or of the drive picked among
+    // several. False when there is none (after noDiskText) or the choice was
+    // cancelled.
+    bool locateFolder(const QString& noDiskText, DriveListing& files);
+    bool checkRestoreDisk();
+    bool replaceDataFile();
+    QString backupFile() const;
     QString workFile() const;
     static void call(const std::function<void()>& hook);
 
     AppContext& ctx_;
     BackupHooks hooks_;
+    BackupFolder folder_;
     int lastError_ = 0;
 };
 
