@@ -9,14 +9,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
+#include <memory>
 
 namespace orv::test {
 
@@ -140,20 +140,30 @@ bool refusedWith(const QString& shown, const BadFile& file) {
 }
 
 void answerFileDialog(const QString& path) {
+    // The poll holds on to the first dialog it sees and answers it until it closes.
     auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, path] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
+    auto dialog = std::make_shared<QPointer<QFileDialog>>();
+    auto seen = std::make_shared<bool>(false);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, path, dialog, seen] {
+        if (!*seen) {
+            *dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            *seen = !dialog->isNull();
+        }
+        if (dialog->isNull() || !(*dialog)->isVisible()) {
+            if (*seen) {
+                poll->stop(); // at once: the deletion waits for an outer event loop
+                poll->deleteLater();
+            }
             return;
         }
-        poll->stop(); // at once: the deletion waits for an outer event loop
-        poll->deleteLater();
         if (path.isEmpty()) {
-            dialog->reject();
+            (*dialog)->reject();
             return;
         }
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept"); // as its "Open" or "Save" button does
+        // Typed into the name box, as a person would: selecting the file in the
+        // list misses a file the dialog's folder view has not seen yet.
+        (*dialog)->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+        QMetaObject::invokeMethod(dialog->data(), "accept"); // as its "Open" or "Save" button does
     });
     poll->start(10);
 }
