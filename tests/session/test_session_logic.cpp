@@ -3,6 +3,7 @@
 #include "db/DbError.h"
 #include "session/KeyFilter.h"
 #include "session/Logon.h"
+#include "session/PasswordHash.h"
 #include "session/Passwords.h"
 #include "session/SessionEnd.h"
 #include "session/Startup.h"
@@ -70,9 +71,13 @@ TEST(Logon, LookupPasswordAndSessionLoad) {
     TestApp app;
     const qint64 ana =
         app.addUser(QStringLiteral("ANA"), QStringLiteral("Segredo"), QStringLiteral("Financas"));
-    app.ctx.db.executeSql(QStringLiteral("Update Usuarios set Nome = NULL, Aniversario = NULL "
-                                         "Where Codigo = ?"),
-                          {ana});
+    // A password still stored in the older scrambled form.
+    app.ctx.db.executeSql(QStringLiteral("Update Usuarios set Nome = NULL, Aniversario = NULL, "
+                                         "Senha = ? Where Codigo = ?"),
+                          {encodePassword(QStringLiteral("Segredo")), ana});
+    const auto stored = [&] {
+        return app.ctx.db.runQuery(QStringLiteral("Select Senha from Usuarios")).field("Senha");
+    };
 
     // The login is looked up as typed: trailing blanks are part of it.
     EXPECT_EQ(logOn(app.ctx, QStringLiteral("ANA "), QStringLiteral("Segredo")),
@@ -80,6 +85,7 @@ TEST(Logon, LookupPasswordAndSessionLoad) {
     EXPECT_EQ(logOn(app.ctx, QStringLiteral("ANA"), QStringLiteral("segredo")),
               LogonResult::WrongPassword);
     EXPECT_FALSE(app.ctx.session.loggedOn());
+    EXPECT_EQ(stored(), encodePassword(QStringLiteral("Segredo")));
     EXPECT_EQ(logOn(app.ctx, kRestoreWord, {}), LogonResult::Restore);
 
     // The store compares logins without regard to case.
@@ -92,6 +98,11 @@ TEST(Logon, LookupPasswordAndSessionLoad) {
     EXPECT_EQ(s.lastPanel, QStringLiteral("Financas"));
     EXPECT_EQ(s.name, QString());
     EXPECT_EQ(s.birthday, QDate(1900, 1, 1));
+    // The logon that opened it stored the hash instead, which opens it too.
+    EXPECT_TRUE(isPasswordHash(stored().toString()));
+    EXPECT_FALSE(stored().toString().contains(QStringLiteral("Segredo")));
+    EXPECT_EQ(logOn(app.ctx, QStringLiteral("ANA"), QStringLiteral("Segredo")),
+              LogonResult::LoggedOn);
 }
 
 TEST(Logon, ImportOnlyWithOldFileAndFlagN) {

@@ -5,7 +5,6 @@
 #include "mainwindow/ui/WaitCursor.h"
 
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 
 namespace orv::tasks {
@@ -22,11 +21,7 @@ NotesPanel::NotesPanel(AppContext& ctx, QWidget* parent)
                                  QStringLiteral("&Salvar Anotações"), QRect(8595, 5160, 2175, 420));
     connect(cmdNotasSalvar, &QPushButton::clicked, this, &NotesPanel::save);
     connect(cmdNotasLimpar, &QPushButton::clicked, this, &NotesPanel::clear);
-    ctx.resets.add([panel = QPointer<NotesPanel>(this)] {
-        if (panel) {
-            panel->reset();
-        }
-    });
+    ctx.resets.add(this, [this] { reset(); });
 }
 
 void NotesPanel::load() {
