@@ -274,38 +274,3 @@ TEST(HandOver, LogOutFromTheIconOverReminderAndMessage) {
             << info.frame.toStdString();
     }
 }
-
-// A new password works at the logon window exactly as it was typed, or an
-// empty one removes it; what is stored is a hash that holds none of it.
-TEST(HandOver, PasswordsLogOnExactlyAsTyped) {
-    for (const char* typed : {"xy ", " xy", "a🔑", "Ção", "€uro", ""}) {
-        const QString password = QString::fromUtf8(typed);
-        SCOPED_TRACE(typed);
-        Family f;
-        f.logOn(QStringLiteral("ANA"), QStringLiteral("a"));
-        f.main()->openSettings();
-        typeText(f.find("txtSenhaAtual"), QStringLiteral("a"));
-        typeText(f.find("txtSenhaNova"), password);
-        typeText(f.find("txtSenhaReNova"), password);
-        f.app.messages.clear();
-        f.find<QPushButton>("cmdAgendaGravar")->click();
-        EXPECT_EQ(f.app.messages.texts(), QStringList{kSettingsSaved});
-        const QVariant stored =
-            f.app.ctx.db
-                .runQuery(QStringLiteral("Select Senha from Usuarios Where Codigo = ?"), {f.ana})
-                .field(QStringLiteral("Senha"));
-        EXPECT_EQ(stored.isNull(), password.isEmpty());
-        EXPECT_TRUE(password.isEmpty() || !stored.toString().contains(password.trimmed()));
-
-        f.main()->cmdLogout->click();
-        // Blanks count: without them the password is another one.
-        const QString other = password == password.trimmed() ? password + "x" : password.trimmed();
-        typeText(f.shell.logonWindow()->txtPass, other);
-        f.shell.logonWindow()->cmdLogar->click();
-        EXPECT_FALSE(f.app.ctx.session.loggedOn());
-        f.shell.logonWindow()->txtPass->clear();
-        typeText(f.shell.logonWindow()->txtPass, password);
-        QTest::keyClick(f.shell.logonWindow()->txtPass, Qt::Key_Return);
-        EXPECT_EQ(f.app.ctx.session.userCode, f.ana);
-    }
-}
