@@ -13,7 +13,8 @@ PACKAGES=(build-essential cmake ninja-build pkg-config ccache
           libsqlcipher-dev sqlcipher zlib1g-dev libssl-dev libical-dev
           googletest libgmock-dev libbenchmark-dev
           fonts-liberation2 xvfb xauth clang libclang-rt-14-dev poppler-utils
-          xdotool trayer dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi)
+          xdotool trayer dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi
+          libcups2-dev cups printer-driver-cups-pdf)
 
 install_missing() {
     local missing=()

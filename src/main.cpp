@@ -1,8 +1,7 @@
+#include "session/ui/Application.h"
 #include "session/ui/Program.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    orv::Application app(argc, argv);
     return orv::runProgram(app);
 }

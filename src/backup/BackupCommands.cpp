@@ -3,7 +3,7 @@
 #include "backup/BackupDrive.h"
 #include "backup/BackupErrors.h"
 #include "backup/BackupFiles.h"
-#include "db/DbError.h"
+#include "db/Schema.h"
 #include "session/AppContext.h"
 
 #include <QDir>
@@ -47,18 +47,6 @@ private:
     const BackupHooks& hooks_;
     bool ended_ = false;
 };
-
-// True when the file opens as a data file of this program with its tables.
-bool opensAsDataFile(const QString& path) {
-    try {
-        SqlCipherFile file(path, Db::dataPassphrase());
-        file.query(QStringLiteral("Select EfetuoImportacao from Sistema"));
-        file.query(QStringLiteral("Select Codigo from Usuarios Where Codigo = 0"));
-        return true;
-    } catch (const DbError&) {
-        return false;
-    }
-}
 
 } // namespace
 
@@ -156,7 +144,7 @@ bool BackupCommands::replaceDataFile() {
         if (lastError_ == err::None) {
             lastError_ = err::PathFileAccess; // a failure must never show as code 0
         }
-    } else if (!opensAsDataFile(work)) {
+    } else if (!isWholeDataFile(work)) {
         lastError_ = err::InvalidFileFormat;
     } else {
         // A journal left beside the old file by an interrupted write would be

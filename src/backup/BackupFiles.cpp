@@ -3,6 +3,7 @@
 #include "backup/BackupErrors.h"
 #include "backup/BackupFormat.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -74,14 +75,18 @@ int writeAll(int fd, const QByteArray& bytes) {
     return err::None;
 }
 
+// The hidden name a file is written under before it is renamed into place.
+QString siblingName(const QString& fileName, const QString& suffix) {
+    return QStringLiteral(".%1.%2.tmp").arg(fileName, suffix);
+}
+
 // A hidden name beside path that is not taken yet, created and opened for writing.
 int createSibling(const QString& path, QByteArray& created) {
     const QFileInfo info(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString name =
-            QStringLiteral(".%1.%2.tmp")
-                .arg(info.fileName())
-                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        const QString name = siblingName(
+            info.fileName(), QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), 8, 16,
+                                                      QLatin1Char('0')));
         created = QFile::encodeName(info.absolutePath() + QLatin1Char('/') + name);
         const int fd = ::open(created.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
@@ -206,6 +211,16 @@ int replaceFile(const QString& from, const QString& to) {
     }
     syncFolder(to);
     return err::None;
+}
+
+void removeWorkLeftovers(const QString& folder, const QString& workName) {
+    QDir dir(folder);
+    dir.remove(workName);
+    const QStringList hidden = dir.entryList({siblingName(workName, QStringLiteral("*"))},
+                                             QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : hidden) {
+        dir.remove(name);
+    }
 }
 
 bool compressFile(const QString& source, const QString& target, int level, int& error,

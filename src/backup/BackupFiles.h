@@ -30,4 +30,8 @@ bool compressFile(const QString& source, const QString& target, int level, int& 
 // with the same rules as compressFile.
 bool decompressFile(const QString& source, const QString& target, int& error, bool replace);
 
+// Removes from the folder what an interrupted restore left there: the work file
+// of that name and the hidden half-written copies of it.
+void removeWorkLeftovers(const QString& folder, const QString& workName);
+
 } // namespace orv::backup

@@ -4,6 +4,9 @@
 #include "db/DbError.h"
 
 #include <QFileInfo>
+#include <QMap>
+#include <functional>
+#include <sqlcipher/sqlite3.h>
 
 namespace orv {
 namespace {
@@ -119,7 +122,78 @@ CREATE TABLE Sistema (EfetuoImportacao TEXT NOT NULL);
 INSERT INTO Sistema (EfetuoImportacao) VALUES ('N');
 )SQL";
 
+// Tables and their columns, by name.
+using TableColumns = QMap<QString, QStringList>;
+// Runs a query and gives the values of its column "name".
+using NameReader = std::function<QStringList(const QString& sql)>;
+
+TableColumns readTables(const NameReader& names) {
+    TableColumns tables;
+    const QStringList all = names(QStringLiteral(
+        "Select name from sqlite_master Where type = 'table' and name not like 'sqlite_%'"));
+    for (const QString& table : all) {
+        tables.insert(table, names(QStringLiteral("PRAGMA table_info(%1)").arg(table)));
+    }
+    return tables;
+}
+
+// The tables and columns of a fresh data file, read from its script run in memory.
+const TableColumns& freshTables() {
+    static const TableColumns tables = [] {
+        sqlite3* db = nullptr;
+        sqlite3_open(":memory:", &db);
+        sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr);
+        const TableColumns read = readTables([db](const QString& sql) {
+            QStringList values;
+            sqlite3_stmt* stmt = nullptr;
+            sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr);
+            const int n = sqlite3_column_count(stmt);
+            while (sqlite3_step(stmt) == SQLITE_ROW) {
+                for (int i = 0; i < n; ++i) {
+                    if (qstrcmp(sqlite3_column_name(stmt, i), "name") == 0) {
+                        values << QString::fromUtf8(
+                            reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)));
+                    }
+                }
+            }
+            sqlite3_finalize(stmt);
+            return values;
+        });
+        sqlite3_close(db);
+        return read;
+    }();
+    return tables;
+}
+
 } // namespace
+
+bool isWholeDataFile(const QString& path) {
+    try {
+        const SqlCipherFile file(path, Db::dataPassphrase());
+        const RowSet check = file.query(QStringLiteral("PRAGMA integrity_check"));
+        if (check.recordCount() != 1 || check.field(0).toString() != QLatin1String("ok")) {
+            return false;
+        }
+        const TableColumns found = readTables([&file](const QString& sql) {
+            QStringList values;
+            for (RowSet rs = file.query(sql); !rs.eof(); rs.moveNext()) {
+                values << rs.text(QStringLiteral("name"));
+            }
+            return values;
+        });
+        const TableColumns& fresh = freshTables();
+        for (auto table = fresh.cbegin(); table != fresh.cend(); ++table) {
+            for (const QString& column : table.value()) {
+                if (!found.value(table.key()).contains(column)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    } catch (const DbError&) {
+        return false;
+    }
+}
 
 void createDataFile(const QString& path) {
     if (QFileInfo::exists(path)) {

@@ -9,4 +9,9 @@ namespace orv {
 // tool and by the tests; the program itself never creates tables.
 void createDataFile(const QString& path);
 
+// True when the file is a whole data file of the program: it opens with the
+// program's key, holds every table and column a fresh data file has, and passes
+// SQLite's integrity check. Used before a restored copy replaces the data file.
+bool isWholeDataFile(const QString& path);
+
 } // namespace orv

@@ -6,9 +6,12 @@
 #include <QFile>
 #include <QHash>
 #include <QMutex>
+#include <cerrno>
+#include <fcntl.h>
 #include <openssl/evp.h>
 #include <sqlcipher/sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace orv {
 namespace {
@@ -26,10 +29,38 @@ bool isFileCode(int rc) {
            primary == SQLITE_PERM || primary == SQLITE_AUTH;
 }
 
+DbCause causeOf(sqlite3* db, int rc) {
+    switch (rc & 0xff) {
+    case SQLITE_FULL:
+        return DbCause::DiskFull;
+    case SQLITE_READONLY:
+        return DbCause::ReadOnly;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return DbCause::Busy;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return DbCause::Damaged;
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return DbCause::NoAccess;
+    case SQLITE_CANTOPEN:
+    case SQLITE_IOERR:
+        return db ? causeOfErrno(sqlite3_system_errno(db)) : DbCause::Other;
+    default:
+        return DbCause::Other;
+    }
+}
+
 [[noreturn]] void fail(sqlite3* db, int rc) {
     const QString text =
         db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
-    throw DbError(isFileCode(rc) ? kFileFailure : rc, text);
+    throw DbError(isFileCode(rc) ? kFileFailure : rc, text, causeOf(db, rc));
+}
+
+[[noreturn]] void failToOpen(const QString& path, int errnum) {
+    throw DbError(kFileFailure, QStringLiteral("Não foi possível abrir %1.").arg(path),
+                  causeOfErrno(errnum));
 }
 
 void bind(sqlite3* db, sqlite3_stmt* stmt, const Params& params) {
@@ -202,14 +233,16 @@ QByteArray SqlCipherFile::rawKeyFor(const QByteArray& salt) const {
 
 // Opens a new connection to the file at the path, keyed with the derived key.
 std::shared_ptr<SqlCipherFile::Connection> SqlCipherFile::connect() const {
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw DbError(kFileFailure, QStringLiteral("Não foi possível abrir %1.").arg(path_));
+    QByteArray salt(kSaltSize, Qt::Uninitialized);
+    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        failToOpen(path_, errno);
     }
-    const QByteArray salt = file.read(kSaltSize);
-    file.close();
-    if (salt.size() != kSaltSize) {
-        throw DbError(kFileFailure, QStringLiteral("%1 não é um arquivo de dados.").arg(path_));
+    const ssize_t read = ::read(fd, salt.data(), kSaltSize);
+    ::close(fd);
+    if (read != kSaltSize) {
+        throw DbError(kFileFailure, QStringLiteral("%1 não é um arquivo de dados.").arg(path_),
+                      DbCause::Damaged);
     }
     const QByteArray key = rawKeyFor(salt);
 
@@ -237,7 +270,7 @@ std::shared_ptr<SqlCipherFile::Connection> SqlCipherFile::open() const {
     struct stat now {};
     if (::stat(QFile::encodeName(path_).constData(), &now) != 0) {
         held_.reset();
-        throw DbError(kFileFailure, QStringLiteral("Não foi possível abrir %1.").arg(path_));
+        failToOpen(path_, errno);
     }
     if (!held_ || now.st_dev != heldDevice_ || now.st_ino != heldInode_) {
         held_.reset();
@@ -271,11 +304,19 @@ RowSet SqlCipherFile::query(const QString& sql, const Params& params) const {
     return withConnection([&](const Connection& c) { return c.query(sql, params); });
 }
 
+void SqlCipherFile::checkWritable() const {
+    if (failWrites_ != SQLITE_OK) {
+        fail(nullptr, failWrites_);
+    }
+}
+
 int SqlCipherFile::execute(const QString& sql, const Params& params) const {
+    checkWritable();
     return withConnection([&](const Connection& c) { return c.execute(sql, params); });
 }
 
 qint64 SqlCipherFile::insert(const QString& sql, const Params& params) const {
+    checkWritable();
     return withConnection([&](const Connection& c) {
         c.execute(sql, params);
         return static_cast<qint64>(sqlite3_last_insert_rowid(c.get()));
@@ -293,6 +334,7 @@ void SqlCipherFile::begin() {
     if (pinned_) {
         throw DbError(SQLITE_MISUSE, QStringLiteral("Transação já aberta."));
     }
+    checkWritable();
     withConnection([](const Connection& c) { c.execute(QStringLiteral("BEGIN IMMEDIATE"), {}); });
     pinned_ = true;
 }

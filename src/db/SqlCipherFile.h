@@ -49,6 +49,10 @@ public:
     // Closes the open connection; the next call opens the file again.
     void release() const;
 
+    // Test hook: while set to an SQLite result code other than 0, every statement
+    // fails with it before it reaches the file, as a full disk would make it fail.
+    void failWritesWith(int sqliteCode) { failWrites_ = sqliteCode; }
+
     // Creates a new encrypted file keyed with the passphrase and runs the script in it.
     static void create(const QString& path, const QByteArray& passphrase, const QString& script);
 
@@ -58,6 +62,7 @@ private:
     std::shared_ptr<Connection> connect() const;
     QByteArray rawKeyFor(const QByteArray& salt) const;
     template <typename Work> auto withConnection(Work work) const;
+    void checkWritable() const;
 
     QString path_;
     QByteArray passphrase_;
@@ -65,6 +70,7 @@ private:
     mutable dev_t heldDevice_ = 0;
     mutable ino_t heldInode_ = 0;
     bool pinned_ = false;
+    int failWrites_ = 0;
 };
 
 } // namespace orv

@@ -1,6 +1,9 @@
 #include "session/Startup.h"
 
+#include "backup/BackupDrive.h"
+#include "backup/BackupFiles.h"
 #include "db/DbError.h"
+#include "session/SingleCopy.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +24,33 @@ DataState checkDataFile(const Db& db) {
     } catch (const DbError& e) {
         return {e.isFileFailure() ? DataCheck::FileInvalid : DataCheck::LibraryFailure, false};
     }
+}
+
+StartUp startUp(AppContext& ctx, SingleCopy& copy, int screenHeight) {
+    switch (copy.claim()) {
+    case SingleCopy::Claim::Taken:
+        break;
+    case SingleCopy::Claim::HeldByAnotherCopy:
+        copy.askToComeForward();
+        return {0};
+    case SingleCopy::Claim::FolderUnusable:
+        ctx.messages.showStandard(copy.unusableFolderText(), Messages::Standard::Critical);
+        return {1};
+    }
+    if (screenTooSmall(screenHeight)) {
+        ctx.messages.okay(kScreenTooSmall, msg::Information);
+        return {0};
+    }
+    removeVersion1Leftovers(ctx.paths);
+    backup::removeWorkLeftovers(ctx.paths.programFolder, backup::kBackupFileName);
+    const DataState data = checkDataFile(ctx.db);
+    if (data.check != DataCheck::Usable) {
+        ctx.messages.showStandard(data.check == DataCheck::FileInvalid ? kDataFileInvalid
+                                                                       : kLibraryUnavailable,
+                                  Messages::Standard::Critical);
+        return {1};
+    }
+    return {std::nullopt, data.hasUsers};
 }
 
 } // namespace orv

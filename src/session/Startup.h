@@ -2,6 +2,8 @@
 
 #include "session/AppContext.h"
 
+#include <optional>
+
 namespace orv {
 
 // The smallest screen height the windows fit on.
@@ -33,5 +35,22 @@ struct DataState {
     bool hasUsers = false;
 };
 DataState checkDataFile(const Db& db);
+
+class SingleCopy;
+
+// How the start-up checks before the logon window end: the program ends with
+// the exit code, or goes on to the logon window.
+struct StartUp {
+    std::optional<int> exitCode;
+    bool hasUsers = false;
+};
+
+// The start-up checks before the logon window, in their order. The program
+// folder is claimed: another running copy is asked to come forward and the
+// start ends silently with 0; a folder that cannot hold the lock file is told
+// (standard box) and ends with 1. Then the screen height, the version 1.0
+// leftovers, the work files an interrupted restore left in the folder (this
+// copy holds the folder, so they are nobody's), and the data file.
+StartUp startUp(AppContext& ctx, SingleCopy& copy, int screenHeight);
 
 } // namespace orv

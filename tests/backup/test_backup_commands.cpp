@@ -91,6 +91,20 @@ struct Commands : ::testing::TestWithParam<bool> {
         EXPECT_TRUE(compressBuffer(data, image, 9, error, true));
         return image;
     }
+    // The data file as changed by the statements, as a crafted backup would hold it.
+    QByteArray alteredDataFile(const QStringList& statements) {
+        const QString path = app.program.path("alterado.lst");
+        EXPECT_TRUE(QFile::copy(dataFile(), path));
+        {
+            const SqlCipherFile file(path, Db::dataPassphrase());
+            for (const QString& sql : statements) {
+                file.execute(sql);
+            }
+        }
+        const QByteArray bytes = test::fileBytes(path);
+        QFile::remove(path);
+        return bytes;
+    }
     // The program folder holds the data file and nothing left over by a restore.
     QStringList programFiles() const {
         return QDir(app.ctx.paths.programFolder)
@@ -235,6 +249,19 @@ TEST_P(Commands, DamagedBackupsLeaveTheDataFileAlone) {
         {QByteArray(4000, 'z') + lengthTrailer(4000), 0},
         {QByteArray(), err::InvalidFileFormat},
         {backupImage("not a data file at all"), err::InvalidFileFormat},
+        // The right key, but not a whole data file: a table or a column missing, or
+        // an index that does not match its table.
+        {backupImage(alteredDataFile({"Drop table Saldos"})), err::InvalidFileFormat},
+        {backupImage(alteredDataFile(
+             {"Create table T (Chave INTEGER PRIMARY KEY, Usuario INTEGER, Data TEXT, DataFim "
+              "TEXT, Descricao TEXT, Status TEXT)",
+              "Drop table Tarefas", "Alter table T rename to Tarefas"})),
+         err::InvalidFileFormat},
+        {backupImage(alteredDataFile(
+             {"Insert into Notas (Usuario, Notas) values (7, 'x')", "PRAGMA writable_schema = ON",
+              "Update sqlite_master set sql = 'CREATE INDEX NotasUsuario ON Notas (Chave)' "
+              "Where name = 'NotasUsuario'"})),
+         err::InvalidFileFormat},
     };
     insertDisk();
     QFile stale(

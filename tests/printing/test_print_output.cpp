@@ -2,6 +2,7 @@
 #include "printing/ui/PrintReport.h"
 #include "printing/ui/PrinterSurface.h"
 
+#include "support/Faults.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -10,27 +11,31 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace orv;
 
 namespace {
 
-// Destinations of the tests: no printer, a "printer" that writes what it gets to
-// a file, or one that refuses every job; saved copies go to a temporary folder.
+// Destinations of the tests: no printer, a queue that takes every job (its PDF
+// is kept in a file), one that refuses every job, or the print system's real
+// default queue; saved copies go to a temporary folder.
 class TestDestinations final : public PrintDestinations {
 public:
-    enum Kind { NoPrinter, Accepting, Refusing };
+    enum Kind { NoPrinter, Accepting, Refusing, System };
     explicit TestDestinations(Kind kind) : kind_(kind) {}
 
-    std::unique_ptr<QPrinter> defaultPrinter() const override {
-        if (kind_ == NoPrinter) {
-            return nullptr;
+    QString defaultQueue() const override {
+        return kind_ == System      ? PrintDestinations::defaultQueue()
+               : kind_ == NoPrinter ? QString()
+                                    : QStringLiteral("teste");
+    }
+    QString submit(const QString& queue, const QString& pdf, const QString& title) const override {
+        if (kind_ == System) {
+            return PrintDestinations::submit(queue, pdf, title);
         }
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(kind_ == Accepting ? printed() : "/nonexistent/folder/job.pdf");
-        return printer;
+        return kind_ == Accepting && QFile::copy(pdf, printed()) ? QString() : "recusado";
     }
     QString documentsFolder() const override { return dir_.filePath("Documentos"); }
 
@@ -43,6 +48,69 @@ public:
 private:
     Kind kind_;
     QTemporaryDir dir_;
+};
+
+// A virtual PDF queue of the real print system (CUPS with cups-pdf), made the
+// default through PRINTER; the scheduler is started when none runs. Root only,
+// as setting up queues is.
+class PdfQueue {
+public:
+    static constexpr const char* kName = "OrvaluneTeste";
+
+    PdfQueue() {
+        if (!test::runningAsRoot() || !QFile::exists("/usr/lib/cups/backend/cups-pdf")) {
+            return;
+        }
+        if (!schedulerRuns()) {
+            scheduler_.start("cupsd", {"-f"});
+            for (int i = 0; i < 50 && !schedulerRuns(); ++i) {
+                QThread::msleep(200);
+            }
+        }
+        QFile config(kConfig);
+        ready_ = config.open(QIODevice::WriteOnly) &&
+                 config.write(QString("Out %1\nAnonDirName %1\n").arg(out_.path()).toUtf8()) > 0;
+        config.close();
+        ready_ = ready_ && run("lpadmin", {"-p", kName, "-E", "-v", "cups-pdf:/orvalune-teste",
+                                           "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"});
+        qputenv("PRINTER", kName);
+    }
+    ~PdfQueue() {
+        run("lpadmin", {"-x", kName});
+        QFile::remove(kConfig);
+        qunsetenv("PRINTER");
+        if (scheduler_.state() != QProcess::NotRunning) {
+            scheduler_.terminate();
+            scheduler_.waitForFinished(10000);
+        }
+    }
+    bool ready() const { return ready_; }
+    static bool run(const QString& tool, const QStringList& args) {
+        QProcess p;
+        p.start(tool, args);
+        return p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit &&
+               p.exitCode() == 0;
+    }
+    // The PDFs the queue wrote, once there are as many as expected (or after 30 s).
+    QStringList printed(int expected) const {
+        QStringList files;
+        for (int i = 0; i < 150 && files.size() < expected; ++i) {
+            QThread::msleep(200);
+            files = QDir(out_.path()).entryList({"*.pdf"}, QDir::Files);
+        }
+        return files;
+    }
+
+private:
+    static bool schedulerRuns() {
+        QProcess p;
+        p.start("lpstat", {"-r"});
+        return p.waitForFinished(5000) && p.readAllStandardOutput().contains("is running");
+    }
+    static constexpr const char* kConfig = "/etc/cups/cups-pdf-orvalune-teste.conf";
+    QTemporaryDir out_;
+    QProcess scheduler_;
+    bool ready_ = false;
 };
 
 // The text of a PDF as laid out on the page, read at the pitch of 9-point
@@ -167,6 +235,48 @@ TEST_F(PrintOutput, TheAddressBookRendersToPdf) {
         GTEST_SKIP() << "pdftotext is not installed";
     }
     EXPECT_TRUE(text.join('\n').contains("Bruno Lima"));
+}
+
+// The four reports against the real print system: success only for a job it
+// accepted (a stopped queue keeps it), a copy and no success when it refuses
+// the job, the no-printer way when the queue is gone.
+TEST_F(PrintOutput, TheRealPrintSystemDecidesWhatWasPrinted) {
+    PdfQueue queue;
+    if (!queue.ready()) {
+        GTEST_SKIP() << "needs root, CUPS and cups-pdf";
+    }
+    Db& db = app.ctx.db;
+    db.executeSql("insert into Enderecos (Usuario,Nome,Compartilhado) values (?,'Bia','N')", {ana});
+    db.executeSql("insert into Compromissos (Usuario,Data,Hora,Compromisso,ChavePai,Status,"
+                  "Compartilhado) values (?,'2026-03-15','10:00:00','Dentista',0,'0','N')",
+                  {ana});
+    db.executeSql("insert into Financas (Usuario,Data,Descricao,Pago,Efetuado) values "
+                  "(?,'2026-03-05','Luz',90,'N')",
+                  {ana});
+    TestDestinations system(TestDestinations::System);
+    for (const Report& report :
+         {appointmentsReport(app.ctx, QDate(2026, 3, 15)), contactsReport(app.ctx),
+          ledgerReport(app.ctx, 3, 2026), tasksReport(app.ctx)}) {
+        printReport(app.ctx, report, system);
+    }
+    EXPECT_EQ(app.messages.texts(), QStringList(4, "Documento Impresso com Sucesso"));
+    EXPECT_EQ(queue.printed(4).size(), 4);
+
+    ASSERT_TRUE(PdfQueue::run("cupsdisable", {PdfQueue::kName}));
+    app.messages.clear();
+    printReport(app.ctx, tasksReport(app.ctx), system);
+    EXPECT_EQ(app.messages.texts(), QStringList{"Documento Impresso com Sucesso"});
+
+    ASSERT_TRUE(PdfQueue::run("cupsreject", {PdfQueue::kName}));
+    printReport(app.ctx, tasksReport(app.ctx), system);
+    EXPECT_TRUE(app.messages.last().startsWith("A impressora não aceitou o documento."));
+    EXPECT_EQ(system.saved().size(), 1);
+
+    ASSERT_TRUE(PdfQueue::run("lpadmin", {"-x", PdfQueue::kName}));
+    printReport(app.ctx, tasksReport(app.ctx), system);
+    EXPECT_TRUE(app.messages.last().startsWith("Nenhuma impressora está instalada."));
+    EXPECT_EQ(system.saved().size(), 2);
+    EXPECT_EQ(queue.printed(4).size(), 4) << "nothing more reached the queue's folder";
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "support/Faults.h"
 #include "support/TestSupport.h"
 
 #include "db/DbError.h"
@@ -6,10 +7,12 @@
 #include "session/PasswordHash.h"
 #include "session/Passwords.h"
 #include "session/SessionEnd.h"
+#include "session/SingleCopy.h"
 #include "session/Startup.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 using namespace orv;
@@ -117,30 +120,65 @@ TEST(Logon, ImportOnlyWithOldFileAndFlagN) {
     EXPECT_FALSE(canImport(app.ctx));
 }
 
-TEST(Startup, DataFileChecksAndLeftovers) {
+// The start-up before the logon window: who may start, what is cleaned, what ends it.
+TEST(Startup, ClaimsTheFolderCleansLeftoversAndChecksTheData) {
     TestApp app;
-    EXPECT_EQ(checkDataFile(app.ctx.db).check, DataCheck::Usable);
-    EXPECT_FALSE(checkDataFile(app.ctx.db).hasUsers);
+    const QString folder = app.ctx.paths.programFolder;
+    const auto start = [&](int height = 768) {
+        app.messages.clear();
+        SingleCopy copy(folder);
+        return startUp(app.ctx, copy, height);
+    };
+    EXPECT_EQ(start(599).exitCode, 0);
+    EXPECT_EQ(app.messages.texts(), QStringList{kScreenTooSmall});
+
+    // Leftovers of version 1.0 and of an interrupted restore go; the rest stays.
+    const QDir v1(app.ctx.paths.v1Folder);
+    for (const QString& path :
+         {v1.filePath("Agenda.exe"), v1.filePath("alarm.wav"), v1.filePath("dados.lst"),
+          app.program.path("Orvalune.Bck"), app.program.path(".Orvalune.Bck.0badf00d.tmp")}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(start().exitCode, std::nullopt);
+    EXPECT_EQ(v1.entryList(QDir::Files), QStringList{"dados.lst"});
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"dadosn.lst"});
+    EXPECT_FALSE(start().hasUsers);
     app.addUser(QStringLiteral("ANA"));
-    EXPECT_TRUE(checkDataFile(app.ctx.db).hasUsers);
+    EXPECT_TRUE(start().hasUsers);
+
+    // A live copy keeps the folder: a second start ends silently and brings it forward.
+    {
+        SingleCopy first(folder);
+        ASSERT_EQ(first.claim(), SingleCopy::Claim::Taken);
+        QSignalSpy forward(&first, &SingleCopy::comeForwardWanted);
+        EXPECT_EQ(start().exitCode, 0);
+        EXPECT_TRUE(forward.count() == 1 || forward.wait(5000));
+        EXPECT_TRUE(app.messages.standard().isEmpty());
+    }
+    // A folder that cannot hold the lock file is named, and the start fails.
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    {
+        WithoutRootOverride asAnyone;
+        EXPECT_EQ(start().exitCode, 1);
+    }
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(app.messages.standard().size(), 1);
+    EXPECT_TRUE(app.messages.standard()[0].contains(folder));
+    if (SmallDisk disk(folder); disk.mounted()) {
+        disk.fill();
+        EXPECT_EQ(start().exitCode, 1);
+        EXPECT_TRUE(app.messages.standard().value(0).contains("disco pode estar cheio"));
+    }
 
     QFile::remove(app.ctx.paths.dataFile());
-    EXPECT_EQ(checkDataFile(app.ctx.db).check, DataCheck::FileInvalid);
+    EXPECT_EQ(start().exitCode, 1);
+    EXPECT_EQ(app.messages.standard(), QStringList{kDataFileInvalid});
     QFile junk(app.ctx.paths.dataFile());
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write(QByteArray(4096, 'x'));
     junk.close();
-    EXPECT_EQ(checkDataFile(app.ctx.db).check, DataCheck::FileInvalid);
-
-    const QDir v1(app.ctx.paths.v1Folder);
-    removeVersion1Leftovers(app.ctx.paths); // the folder does not exist yet: no error
-    QDir().mkpath(v1.path());
-    for (const char* name : {"Agenda.exe", "alarm.wav", "dados.lst"}) {
-        QFile f(v1.filePath(QLatin1String(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
-    removeVersion1Leftovers(app.ctx.paths);
-    EXPECT_EQ(v1.entryList(QDir::Files), QStringList{QStringLiteral("dados.lst")});
+    EXPECT_EQ(start().exitCode, 1);
 }
 
 // What the windows forget at a session end is checked by the hand-over tests.

@@ -1,3 +1,4 @@
+#include "support/Faults.h"
 #include "support/TestSupport.h"
 
 #include "mainwindow/ui/MainWindow.h"
@@ -11,7 +12,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 using namespace orv;
 using namespace orv::test;
@@ -62,6 +65,32 @@ TEST_F(ShellTest, OnlyUserWithoutPasswordLogsOnByHimself) {
     EXPECT_EQ(app.ctx.session.userCode, ana);
     EXPECT_EQ(shell->mainWindow()->panelName(), QStringLiteral("Tarefas"));
     EXPECT_FALSE(shell->tray()->logOutVisible()) << "no Log Out after an automatic logon";
+}
+
+// A data file that cannot be written does not stop a logon: the person is told
+// once a session and works on; whatever escapes a window action anyway is
+// written to standard error and the program goes on.
+TEST_F(ShellTest, AReadOnlyDataFileIsToldOnceAndNothingEndsTheProgram) {
+    app.addUser(QStringLiteral("ANA"), {}, QStringLiteral("Tarefas"));
+    QFile::setPermissions(app.ctx.paths.dataFile(), QFile::ReadOwner);
+    {
+        WithoutRootOverride asAnyone;
+        app.ctx.db.release();
+        start();
+        ASSERT_NE(shell->mainWindow(), nullptr);
+        EXPECT_EQ(shell->mainWindow()->panelName(), QStringLiteral("Tarefas"));
+        shell->mainWindow()->imgNotas->click();
+        EXPECT_EQ(shell->mainWindow()->panelName(), QStringLiteral("Notas"));
+    }
+    ASSERT_EQ(app.messages.texts().size(), 1);
+    EXPECT_TRUE(app.messages.last().contains(QStringLiteral("protegido contra gravação")));
+
+    QPushButton button;
+    QObject::connect(&button, &QPushButton::clicked, [] { throw std::logic_error("sem guarda"); });
+    button.show();
+    ::testing::internal::CaptureStderr();
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_THAT(::testing::internal::GetCapturedStderr(), ::testing::HasSubstr("sem guarda"));
 }
 
 TEST_F(ShellTest, StartedWithArgumentsShowsNoWindow) {

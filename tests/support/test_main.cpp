@@ -1,4 +1,5 @@
-#include <QApplication>
+#include "session/ui/Application.h"
+
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -6,7 +7,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    QApplication app(argc, argv);
+    orv::Application app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

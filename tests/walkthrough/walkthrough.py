@@ -203,7 +203,9 @@ def check_data_file(data_file, started):
 def main():
     launcher, home, media = sys.argv[1:4]
     started = datetime.datetime.now()
-    env = dict(os.environ, ORVALUNE_HOME=home, ORVALUNE_MEDIA_ROOTS=media,
+    # The program must reach the display and the accessibility bus, whatever
+    # platform the caller's environment names for Qt.
+    env = dict(os.environ, ORVALUNE_HOME=home, ORVALUNE_MEDIA_ROOTS=media, QT_QPA_PLATFORM="xcb",
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="pt_BR.UTF-8")
     program = subprocess.Popen([launcher], env=env)
     try:

@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     const bool keepExisting = args.removeAll(QStringLiteral("--keep-existing")) > 0;
-    if (args.size() != 1) {
+    // --help and any other option are not file names: usage, and nothing is made.
+    if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
         std::fprintf(stderr, "usage: orvalune-mkdata [--keep-existing] <path/dadosn.lst>\n");
         return 2;
     }

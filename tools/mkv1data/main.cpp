@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -69,7 +70,9 @@ orv::OldData fromJson(const QJsonObject& root) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    if (args.size() != 2) {
+    const auto isOption = [](const QString& arg) { return arg.startsWith(QLatin1Char('-')); };
+    // --help and any other option are not file names: usage, and nothing is made.
+    if (args.size() != 2 || std::any_of(args.begin(), args.end(), isOption)) {
         std::fprintf(stderr, "usage: orvalune-mkv1data <data.json> <path/dados.lst>\n");
         return 2;
     }

@@ -121,8 +121,10 @@ void AppointmentEditorFrame::buildControls() {
     calCompromisso->setGridVisible(true);
     calCompromisso->hide();
 
-    connect(cmdCompromissoGravar, &QPushButton::clicked, this, &AppointmentEditorFrame::save);
-    connect(cmdCompromissoExcluir, &QPushButton::clicked, this, &AppointmentEditorFrame::remove);
+    connect(cmdCompromissoGravar, &QPushButton::clicked, this,
+            guarded(ctx_.guard, this, &AppointmentEditorFrame::save));
+    connect(cmdCompromissoExcluir, &QPushButton::clicked, this,
+            guarded(ctx_.guard, this, &AppointmentEditorFrame::remove));
     connect(cmdCompromissoVoltar, &QPushButton::clicked, this, &AppointmentEditorFrame::close);
     connect(cmdExibirCalendarioPequeno, &QPushButton::clicked, this,
             &AppointmentEditorFrame::showSmallCalendar);
@@ -195,7 +197,6 @@ void AppointmentEditorFrame::save() {
         box->setFocus(Qt::OtherFocusReason);
         return;
     }
-    Q_EMIT printButtonWanted(true);
     EditorSave s;
     s.editedKey = editedKey_;
     s.hadEndTime = hadEndTime_;
@@ -211,6 +212,7 @@ void AppointmentEditorFrame::save() {
     {
         WaitCursor wait;
         written = !saveEditor(ctx_.db, ctx_.session.userCode, ctx_.settings.gridStep, s).isEmpty();
+        Q_EMIT printButtonWanted(true);
         Q_EMIT dataChanged();
     }
     if (!written) {
@@ -224,8 +226,8 @@ void AppointmentEditorFrame::save() {
 void AppointmentEditorFrame::remove() {
     if (ctx_.messages.confirm(QStringLiteral("Você Confirma Exclusão desse Compromisso?"))) {
         WaitCursor wait;
-        Q_EMIT printButtonWanted(true);
         deleteAppointment(ctx_.db, ctx_.session.userCode, editedKey_);
+        Q_EMIT printButtonWanted(true);
         Q_EMIT dataChanged();
         hide();
         Q_EMIT closed();

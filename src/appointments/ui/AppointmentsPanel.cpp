@@ -87,17 +87,20 @@ void AppointmentsPanel::buildControls() {
     frmCalendar = new MonthCalendarFrame(ctx_, this);
     frmCalendar->setGeometry(438, 0, 290, 340);
 
-    connect(imdDiaAntes, &QPushButton::clicked, this, [this] { showDay(currentDay_.addDays(-1)); });
-    connect(lblDiaAnterior, &QPushButton::clicked, this,
-            [this] { showDay(currentDay_.addDays(-1)); });
-    connect(imgDiaApos, &QPushButton::clicked, this, [this] { showDay(currentDay_.addDays(1)); });
-    connect(lblProximoDia, &QPushButton::clicked, this,
-            [this] { showDay(currentDay_.addDays(1)); });
+    for (QPushButton* back : {imdDiaAntes, lblDiaAnterior}) {
+        connect(back, &QPushButton::clicked, this,
+                guarded(ctx_.guard, [this] { showDay(currentDay_.addDays(-1)); }));
+    }
+    for (QPushButton* forward : {imgDiaApos, lblProximoDia}) {
+        connect(forward, &QPushButton::clicked, this,
+                guarded(ctx_.guard, [this] { showDay(currentDay_.addDays(1)); }));
+    }
     connect(cmdCompromissoCalendario, &QPushButton::clicked, this, [this] {
         frmDadosCompromisso->hide();
         frmCalendar->open(currentDay_);
     });
-    connect(grdCompromissos, &Grid::rowClicked, this, &AppointmentsPanel::openRow);
+    connect(grdCompromissos, &Grid::rowClicked, this,
+            guarded(ctx_.guard, this, &AppointmentsPanel::openRow));
 
     connect(frmDadosCompromisso, &AppointmentEditorFrame::dataChanged, this,
             &AppointmentsPanel::rebuild);
@@ -108,8 +111,10 @@ void AppointmentsPanel::buildControls() {
     connect(frmDadosCompromisso, &AppointmentEditorFrame::closed, this,
             [this] { grdCompromissos->setFocus(Qt::OtherFocusReason); });
 
-    connect(frmCalendar, &MonthCalendarFrame::dayChosen, this, &AppointmentsPanel::showDay);
-    connect(frmCalendar, &MonthCalendarFrame::todayWanted, this, &AppointmentsPanel::goToToday);
+    connect(frmCalendar, &MonthCalendarFrame::dayChosen, this,
+            guarded(ctx_.guard, this, &AppointmentsPanel::showDay));
+    connect(frmCalendar, &MonthCalendarFrame::todayWanted, this,
+            guarded(ctx_.guard, this, &AppointmentsPanel::goToToday));
     connect(frmCalendar, &MonthCalendarFrame::printButtonWanted, this, &Panel::printButtonWanted);
     connect(frmCalendar, &MonthCalendarFrame::restoreFocusWanted, this, &Panel::restoreFocusWanted);
 }
@@ -152,15 +157,19 @@ void AppointmentsPanel::afterShow() {
 }
 
 void AppointmentsPanel::rebuild() {
+    fillDay(currentDay_);
+}
+
+void AppointmentsPanel::fillDay(const QDate& day) {
     WaitCursor wait;
-    fillScheduleGrid(*grdCompromissos,
-                     buildDaySchedule(ctx_.db, ScheduleSettings::of(ctx_), currentDay_));
+    // Read first: a day that cannot be read leaves the one on view as it was.
+    const DaySchedule schedule = buildDaySchedule(ctx_.db, ScheduleSettings::of(ctx_), day);
+    currentDay_ = day;
+    fillScheduleGrid(*grdCompromissos, schedule);
 }
 
 void AppointmentsPanel::showDay(const QDate& day) {
-    WaitCursor wait;
-    currentDay_ = day;
-    rebuild();
+    fillDay(day);
     Q_EMIT dateCaptionWanted(dayCaption(day));
 }
 

@@ -50,6 +50,7 @@ public:
 private:
     void buildControls();
     void buildExchange();
+    void fillDay(const QDate& day);
     void openRow(int row);
     void goToToday();
 

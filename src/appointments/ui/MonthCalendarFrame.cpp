@@ -113,7 +113,7 @@ void MonthCalendarFrame::buildControls() {
     connect(cmdAntMes, &QPushButton::clicked, this, [this] { stepMonth(-1); });
     connect(cmdProxMes, &QPushButton::clicked, this, [this] { stepMonth(1); });
     connect(cmdExibirCompromissosCalendario, &QPushButton::clicked, this,
-            &MonthCalendarFrame::markDaysWithAppointments);
+            guarded(ctx_.guard, this, &MonthCalendarFrame::markDaysWithAppointments));
     connect(cmdHoje, &QPushButton::clicked, this, &MonthCalendarFrame::todayWanted);
     connect(cmdCalendarioVoltar, &QPushButton::clicked, this, &MonthCalendarFrame::close);
 }

@@ -1,6 +1,7 @@
 #include "backup/ui/BackupWiring.h"
 
 #include "backup/ui/DriveChoiceWindow.h"
+#include "mainwindow/ActionGuard.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "session/ui/LogonWindow.h"
@@ -55,11 +56,11 @@ void useDriveChoice(BackupHooks& hooks) {
     };
 }
 
-void connectMainWindow(MainWindow& window, BackupCommands& commands) {
+void connectMainWindow(MainWindow& window, BackupCommands& commands, ActionGuard& guard) {
     QObject::connect(&window, &MainWindow::backupRequested, &window,
-                     [&commands] { commands.backup(); });
+                     guarded(guard, [&commands] { commands.backup(); }));
     QObject::connect(&window, &MainWindow::restoreRequested, &window,
-                     [&commands] { commands.restore(); });
+                     guarded(guard, [&commands] { commands.restore(); }));
 }
 
 } // namespace orv::backup

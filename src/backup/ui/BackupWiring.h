@@ -4,6 +4,7 @@
 
 namespace orv {
 
+class ActionGuard;
 class LogonWindow;
 class MainWindow;
 
@@ -21,8 +22,8 @@ void useLogonWindow(BackupHooks& hooks, LogonWindow& window);
 // Several drives plugged in: the person picks one in frmUnidades.
 void useDriveChoice(BackupHooks& hooks);
 
-// cmdBackup and cmdRestore of the main window run the commands.
-void connectMainWindow(MainWindow& window, BackupCommands& commands);
+// cmdBackup and cmdRestore of the main window run the commands under the guard.
+void connectMainWindow(MainWindow& window, BackupCommands& commands, ActionGuard& guard);
 
 } // namespace backup
 } // namespace orv

@@ -105,16 +105,20 @@ void ContactsPanel::buildExchange() {
 }
 
 void ContactsPanel::connectHandlers() {
-    connect(frmLetras, &LetterBar::letterClicked, this, &ContactsPanel::onLetter);
+    ActionGuard& guard = ctx_.guard;
+    connect(frmLetras, &LetterBar::letterClicked, this,
+            guarded(guard, this, &ContactsPanel::onLetter));
     connect(frmPesquisaEndereco->cmdEnderecoPesquisar, &QPushButton::clicked, this,
-            &ContactsPanel::onSearch);
+            guarded(guard, this, &ContactsPanel::onSearch));
     connect(frmPesquisaEndereco->cmdEnderecoLimpar, &QPushButton::clicked, this,
             &ContactsPanel::onClear);
     connect(grdEndereco, &Grid::rowClicked, this, &ContactsPanel::onRowClicked);
     connect(cmdEnderecoNovo, &QPushButton::clicked, this, &ContactsPanel::onNew);
     ContactDetailFrame* d = frmDadosEndereco;
-    connect(d->cmdEnderecoSalvar, &QPushButton::clicked, this, &ContactsPanel::onSave);
-    connect(d->cmdEnderecoExcluir, &QPushButton::clicked, this, &ContactsPanel::onDelete);
+    connect(d->cmdEnderecoSalvar, &QPushButton::clicked, this,
+            guarded(guard, this, &ContactsPanel::onSave));
+    connect(d->cmdEnderecoExcluir, &QPushButton::clicked, this,
+            guarded(guard, this, &ContactsPanel::onDelete));
     connect(d->cmdEnderecoVoltar, &QPushButton::clicked, this, &ContactsPanel::onBack);
     connect(d->cmdEmailContato, &QPushButton::clicked, this, &ContactsPanel::onEmail);
 }
@@ -130,11 +134,12 @@ void ContactsPanel::afterShow() {
 }
 
 void ContactsPanel::loadList(bool fill) {
-    resetContactGrid(*grdEndereco);
     if (!fill) {
+        resetContactGrid(*grdEndereco);
         return;
     }
     const QVector<ContactRow> rows = listContacts(ctx_, state_.filter);
+    resetContactGrid(*grdEndereco);
     grdEndereco->setUpdatesEnabled(false);
     for (const ContactRow& row : rows) {
         addContactRow(*grdEndereco, row);
@@ -231,15 +236,7 @@ void ContactsPanel::onSave() {
     c.key = state_.selectedKey;
     c.birthdayKey = state_.selectedBirthdayKey;
     WaitCursor wait;
-    try {
-        saveContact(ctx_.db, ctx_.session.userCode, ctx_.clock.today(), c);
-    } catch (const DbError& e) {
-        // Nothing was written; the contact stays open so that nothing typed is lost.
-        ctx_.messages.okay(
-            QStringLiteral("Não foi possível gravar o contato.\n%1").arg(e.description()),
-            msg::Serious);
-        return;
-    }
+    saveContact(ctx_.db, ctx_.session.userCode, ctx_.clock.today(), c);
     state_.selectedKey = c.key;
     state_.selectedBirthdayKey = c.birthdayKey;
     loadList(true);
@@ -253,15 +250,7 @@ void ContactsPanel::onDelete() {
         return;
     }
     WaitCursor wait;
-    try {
-        deleteContact(ctx_.db, ctx_.session.userCode, state_.selectedKey,
-                      state_.selectedBirthdayKey);
-    } catch (const DbError& e) {
-        ctx_.messages.okay(
-            QStringLiteral("Não foi possível excluir o contato.\n%1").arg(e.description()),
-            msg::Serious);
-        return;
-    }
+    deleteContact(ctx_.db, ctx_.session.userCode, state_.selectedKey, state_.selectedBirthdayKey);
     loadList(true);
     closeDetail();
 }

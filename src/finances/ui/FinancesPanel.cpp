@@ -115,11 +115,16 @@ void FinancesPanel::buildMonthView() {
     txtFinancasSemRegistro = emptyGridNotice(f, QStringLiteral("txtFinancasSemRegistro"),
                                              kNoEntries, QRect(450, 2400, 5080, 345));
 
-    connect(cmdFinancasExibirMes, &QPushButton::clicked, this, &FinancesPanel::exibirMes);
-    connect(cmdSaldoAnterior, &QPushButton::clicked, this, &FinancesPanel::carryOver);
-    connect(cmdSaldoProximo, &QPushButton::clicked, this, &FinancesPanel::carryForward);
-    connect(cmdFinancasNovo, &QPushButton::clicked, this, &FinancesPanel::newEntry);
-    connect(grdFinancas, &Grid::rowClicked, this, &FinancesPanel::rowClicked);
+    ActionGuard& guard = ctx_.guard;
+    connect(cmdFinancasExibirMes, &QPushButton::clicked, this,
+            guarded(guard, this, &FinancesPanel::exibirMes));
+    connect(cmdSaldoAnterior, &QPushButton::clicked, this,
+            guarded(guard, this, &FinancesPanel::carryOver));
+    connect(cmdSaldoProximo, &QPushButton::clicked, this,
+            guarded(guard, this, &FinancesPanel::carryForward));
+    connect(cmdFinancasNovo, &QPushButton::clicked, this,
+            guarded(guard, this, &FinancesPanel::newEntry));
+    connect(grdFinancas, &Grid::rowClicked, this, guarded(guard, this, &FinancesPanel::rowClicked));
     txtFinancasSaldoInicial->installEventFilter(this);
 }
 
@@ -176,8 +181,10 @@ void FinancesPanel::buildEntryFrame() {
     };
     connect(calFinancas, &QCalendarWidget::clicked, this, picked);
     connect(calFinancas, &QCalendarWidget::activated, this, picked);
-    connect(cmdFinancasSalvar, &QPushButton::clicked, this, &FinancesPanel::saveEntry);
-    connect(cmdFinancasExcluir, &QPushButton::clicked, this, &FinancesPanel::deleteEntry);
+    connect(cmdFinancasSalvar, &QPushButton::clicked, this,
+            guarded(ctx_.guard, this, &FinancesPanel::saveEntry));
+    connect(cmdFinancasExcluir, &QPushButton::clicked, this,
+            guarded(ctx_.guard, this, &FinancesPanel::deleteEntry));
     connect(cmdFinancasVoltar, &QPushButton::clicked, this, [this] {
         closeEntry();
         Q_EMIT restoreFocusWanted();
@@ -188,7 +195,7 @@ void FinancesPanel::buildEntryFrame() {
 bool FinancesPanel::eventFilter(QObject* watched, QEvent* event) {
     if (leftForAnotherControl(event)) {
         if (watched == txtFinancasSaldoInicial && state_.month != 0) {
-            startingBalanceLeft();
+            ctx_.guard.run([this] { startingBalanceLeft(); });
         } else if (watched == txtFinancasValor) {
             showAmount(txtFinancasValor, ledger_.amounts().retype(txtFinancasValor->text()));
         }

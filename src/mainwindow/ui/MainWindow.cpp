@@ -133,7 +133,8 @@ void MainWindow::buildControls() {
         button->setShortcut(QKeySequence(Qt::ALT | Qt::Key(tab.shortcut)));
         *tab.member = button;
         const QString name = info.name;
-        connect(button, &QPushButton::clicked, this, [this, name] { pressPanel(name); });
+        connect(button, &QPushButton::clicked, this,
+                guarded(ctx_.guard, [this, name] { pressPanel(name); }));
     }
 
     frmLinhaApagar = new QFrame(this);
@@ -213,7 +214,8 @@ void MainWindow::buildControls() {
         }
     });
 
-    connect(cmdConfig, &QPushButton::clicked, this, &MainWindow::openSettings);
+    connect(cmdConfig, &QPushButton::clicked, this,
+            guarded(ctx_.guard, this, &MainWindow::openSettings));
     const auto focused = [this](void (MainWindow::*signal)()) {
         return [this, signal] {
             restoreFocus();
@@ -227,12 +229,12 @@ void MainWindow::buildControls() {
     connect(cmdRestore, &QPushButton::clicked, this, focused(&MainWindow::restoreRequested));
     connect(imgMinimizar, &QPushButton::clicked, this, focused(&MainWindow::hideRequested));
     connect(lblMinimizar, &QPushButton::clicked, this, focused(&MainWindow::hideRequested));
-    connect(imgImpressora, &QPushButton::clicked, this, [this] {
-        restoreFocus();
-        if (Panel* shown = panels_.value(panelName_)) {
-            shown->print();
-        }
-    });
+    connect(imgImpressora, &QPushButton::clicked, this, guarded(ctx_.guard, [this] {
+                restoreFocus();
+                if (Panel* shown = panels_.value(panelName_)) {
+                    shown->print();
+                }
+            }));
 
     // Keeps the skin behind every control created later by the panels.
     picMainSkin->lower();
@@ -346,11 +348,18 @@ void MainWindow::pressPanel(const QString& name) {
     if (name != panel::Inicial) {
         wait.emplace();
     }
+    const bool printShown = imgImpressora->isVisibleTo(this);
     setPrintButtonVisible(info->printable);
+    Panel* frame = panels_.value(name);
+    try {
+        frame->load();
+    } catch (...) {
+        // The panel shown so far stays as it was.
+        setPrintButtonVisible(printShown);
+        throw;
+    }
     panelName_ = name;
     placeTabGap(*info);
-    Panel* frame = panels_.value(name);
-    frame->load();
     showPanel(name);
     frame->afterShow();
 }
@@ -387,7 +396,7 @@ void MainWindow::showPanel(const QString& name) {
         frame->hide();
     }
     if (ctx_.session.loggedOn()) {
-        storeLastPanel(ctx_, name);
+        ctx_.guard.bookkeeping([&] { storeLastPanel(ctx_, name); });
     }
     if (name != panel::Configuracao) {
         ctx_.session.lastPanel = name;

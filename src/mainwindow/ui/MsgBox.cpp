@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QWindow>
+#include <cstdio>
 
 namespace orv {
 namespace {
@@ -169,6 +170,8 @@ bool MsgBoxMessages::show(const QString& text, int buttons, int icon) {
 }
 
 void MsgBoxMessages::showStandard(const QString& text, Standard kind) {
+    // These end the program: said on standard error too, for a start without a desktop.
+    std::fprintf(stderr, "orvalune: %s\n", qPrintable(QString(text).replace(u'\r', u' ')));
     if (kind == Standard::Critical) {
         QMessageBox::critical(nullptr, QStringLiteral("Orvalune"), text);
     } else {

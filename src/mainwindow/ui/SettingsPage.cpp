@@ -227,9 +227,12 @@ void SettingsPage::buildButtons() {
     cmdAgendaGravar = button(this, "cmdAgendaGravar", QStringLiteral("&Gravar"));
     cmdAgendaCancelar = button(this, "cmdAgendaCancelar", QStringLiteral("&Cancelar"));
     cmdExcluirUsuario = button(this, "cmdExcluirUsuario", QStringLiteral("&Excluir Usuário"));
-    connect(cmdAgendaGravar, &QPushButton::clicked, this, &SettingsPage::save);
-    connect(cmdAgendaCancelar, &QPushButton::clicked, this, &SettingsPage::cancel);
-    connect(cmdExcluirUsuario, &QPushButton::clicked, this, &SettingsPage::deleteCurrentUser);
+    connect(cmdAgendaGravar, &QPushButton::clicked, this,
+            guarded(ctx_.guard, this, &SettingsPage::save));
+    connect(cmdAgendaCancelar, &QPushButton::clicked, this,
+            guarded(ctx_.guard, this, &SettingsPage::cancel));
+    connect(cmdExcluirUsuario, &QPushButton::clicked, this,
+            guarded(ctx_.guard, this, &SettingsPage::deleteCurrentUser));
 }
 
 SettingsForm SettingsPage::form() const {

@@ -1,6 +1,7 @@
 #include "printing/ui/PrintReport.h"
 
 #include "mainwindow/ui/WaitCursor.h"
+#include "printing/PrintQueue.h"
 #include "printing/Reports.h"
 #include "printing/ui/PrinterSurface.h"
 #include "session/AppContext.h"
@@ -11,6 +12,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace orv {
 
@@ -72,12 +74,13 @@ void saveAsPdf(AppContext& ctx, const Report& report, const QString& folder, boo
 
 } // namespace
 
-std::unique_ptr<QPrinter> PrintDestinations::defaultPrinter() const {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        return nullptr;
-    }
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+QString PrintDestinations::defaultQueue() const {
+    return printqueue::defaultQueue();
+}
+
+QString PrintDestinations::submit(const QString& queue, const QString& pdfPath,
+                                  const QString& title) const {
+    return printqueue::submitPdf(queue, pdfPath, title);
 }
 
 QString PrintDestinations::documentsFolder() const {
@@ -89,16 +92,26 @@ void printReport(AppContext& ctx, const Report& report, const PrintDestinations&
     if (ctx.session.newUserMode) {
         return;
     }
-    const std::unique_ptr<QPrinter> printer = destinations.defaultPrinter();
-    if (printer) {
-        printer->setDocName(report.name);
-        // An empty report still ends its (empty) document on the printer.
-        if (writeOn(*printer, report) != Outcome::Failed) {
+    const QString queue = destinations.defaultQueue();
+    if (!queue.isEmpty()) {
+        // The job is laid out on the queue's page and handed over as a PDF, so
+        // the print system's answer is known: Qt's own printer does not tell a
+        // refused job.
+        QTemporaryDir folder;
+        const QString job = folder.filePath(QStringLiteral("job.pdf"));
+        QPrinter printer(QPrinterInfo::printerInfo(queue), QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(job);
+        printer.setDocName(report.name);
+        const Outcome outcome = folder.isValid() ? writeOn(printer, report) : Outcome::Failed;
+        // An empty report sends no job and still counts as printed.
+        if (outcome == Outcome::Empty ||
+            (outcome == Outcome::Done && destinations.submit(queue, job, report.name).isEmpty())) {
             ctx.messages.okay(QStringLiteral("Documento Impresso com Sucesso"), msg::NoIcon);
             return;
         }
     }
-    saveAsPdf(ctx, report, destinations.documentsFolder(), printer != nullptr);
+    saveAsPdf(ctx, report, destinations.documentsFolder(), !queue.isEmpty());
 }
 
 void printAppointments(AppContext& ctx, const QDate& day) {

@@ -56,8 +56,6 @@ void ReminderController::showReminder(const reminders::DueItem& item) {
     Q_EMIT reminderShown(&window);
     window.exec();
     open_ = nullptr;
-    // A failure of the window's action belongs to this step of the tick.
-    window.failure().rethrow();
 }
 
 void ReminderController::fail(const reminders::StepFailure& failure) {

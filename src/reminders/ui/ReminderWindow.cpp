@@ -205,8 +205,10 @@ void ReminderWindow::closeEvent(QCloseEvent* event) {
 }
 
 template <class Action> void ReminderWindow::act(Action&& action) {
-    failure_.run(std::forward<Action>(action));
-    finish();
+    // A failing statement leaves the window open, so the button can be pressed again.
+    if (ctx_.guard.run(std::forward<Action>(action))) {
+        finish();
+    }
 }
 
 void ReminderWindow::deleteItem() {
@@ -222,11 +224,14 @@ void ReminderWindow::completeItem() {
 void ReminderWindow::rescheduleItem() {
     sound_.stop();
     reminders::RescheduleResult result;
-    const bool ran = failure_.run([&] {
+    const bool ran = ctx_.guard.run([&] {
         result = reminders::reschedule(ctx_.db, ctx_.clock, ctx_.session.userCode, item_,
                                        cmbReAgendar->currentIndex(), TxtCompromisso->text());
     });
-    if (ran && !result.moved()) {
+    if (!ran) {
+        return;
+    }
+    if (!result.moved()) {
         ctx_.messages.okay(result.message, msg::Information);
         (result.focus == ReminderField::Choices ? static_cast<QWidget*>(cmbReAgendar)
                                                 : static_cast<QWidget*>(TxtCompromisso))

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "reminders/DeferredFailure.h"
 #include "reminders/DueItem.h"
 
 #include <QDialog>
@@ -31,10 +30,6 @@ public:
 
     // Closes the window without touching the item (the session ended).
     void dismiss();
-
-    // A data failure of an action: the window closed and kept it for the
-    // code that opened it.
-    reminders::DeferredFailure& failure() { return failure_; }
 
     QLabel* lblData = nullptr;
     QLabel* lblLembrete = nullptr;
@@ -68,14 +63,14 @@ private:
     void deleteItem();
     void completeItem();
     void rescheduleItem();
-    // Runs an action's statement; the window closes when it is done or failed.
+    // Runs an action's statement under the program's guard; the window closes
+    // when it is done and stays open, with what was typed, when it failed.
     template <class Action> void act(Action&& action);
     void finish();
 
     AppContext& ctx_;
     SoundPlayer& sound_;
     reminders::DueItem item_;
-    reminders::DeferredFailure failure_;
     bool firstShown_ = false;
     bool closing_ = false;
 };

@@ -3,13 +3,12 @@
 #include "mainwindow/ui/MsgBox.h"
 #include "session/AppContext.h"
 #include "session/Clock.h"
+#include "session/SingleCopy.h"
 #include "session/Startup.h"
 #include "session/ui/Shell.h"
 #include "session/ui/TrayIcon.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLockFile>
 #include <QScreen>
 
 namespace orv {
@@ -24,27 +23,17 @@ int runProgram(QApplication& app) {
     AppContext ctx(Paths::fromEnvironment(QCoreApplication::applicationDirPath()), clock, messages);
     ctx.startedWithArguments = app.arguments().size() > 1;
 
-    // One running copy per program folder: a second start ends silently.
-    QLockFile lock(QDir(ctx.paths.programFolder).filePath(QStringLiteral("orvalune.lock")));
-    if (!lock.tryLock(0)) {
-        return 0;
-    }
-    if (const QScreen* screen = QGuiApplication::primaryScreen();
-        screen != nullptr && screenTooSmall(screen->geometry().height())) {
-        messages.okay(kScreenTooSmall, msg::Information);
-        return 0;
-    }
-    removeVersion1Leftovers(ctx.paths);
-    const DataState data = checkDataFile(ctx.db);
-    if (data.check != DataCheck::Usable) {
-        messages.showStandard(data.check == DataCheck::FileInvalid ? kDataFileInvalid
-                                                                   : kLibraryUnavailable,
-                              Messages::Standard::Critical);
-        return 1;
+    SingleCopy copy(ctx.paths.programFolder);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const StartUp start =
+        startUp(ctx, copy, screen != nullptr ? screen->geometry().height() : kMinimumScreenHeight);
+    if (start.exitCode) {
+        return *start.exitCode;
     }
 
     Shell shell(ctx, TrayIcon::available());
-    shell.start(data.hasUsers);
+    QObject::connect(&copy, &SingleCopy::comeForwardWanted, &shell, &Shell::trayShow);
+    shell.start(start.hasUsers);
     return app.exec();
 }
 

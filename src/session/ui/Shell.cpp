@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QUrl>
 
@@ -27,11 +28,12 @@ namespace orv {
 Shell::Shell(AppContext& ctx, bool withTray, QObject* parent)
     : QObject(parent), ctx_(ctx), withTray_(withTray), logon_(new LogonWindow),
       tray_(new TrayIcon(this)), backup_(ctx) {
-    connect(logon_, &LogonWindow::logonRequested, this, &Shell::onLogon);
-    connect(logon_, &LogonWindow::newUserRequested, this, &Shell::onNewUser);
+    connect(logon_, &LogonWindow::logonRequested, this, guarded(ctx_.guard, this, &Shell::onLogon));
+    connect(logon_, &LogonWindow::newUserRequested, this,
+            guarded(ctx_.guard, this, &Shell::onNewUser));
     connect(logon_, &LogonWindow::closeRequested, this, &Shell::closeLogonWindow);
     connect(tray_, &TrayIcon::showWanted, this, &Shell::trayShow);
-    connect(tray_, &TrayIcon::logOutWanted, this, &Shell::trayLogOut);
+    connect(tray_, &TrayIcon::logOutWanted, this, guarded(ctx_.guard, this, &Shell::trayLogOut));
     connect(tray_, &TrayIcon::quitWanted, this, &Shell::quit);
     tray_->setLogOutVisible(false);
     wireBackup();
@@ -146,6 +148,8 @@ void Shell::openMainWindow(bool logOutEntry) {
     WaitWindow wait;
     wait.showAndPaint();
     logon_->picLogon->setEnabled(false);
+    // Enabled again however the load ends.
+    const auto enableAgain = qScopeGuard([this] { logon_->picLogon->setEnabled(true); });
     WaitCursor cursor;
     tray_->setLogOutVisible(logOutEntry);
     QApplication::processEvents();
@@ -163,7 +167,6 @@ void Shell::openMainWindow(bool logOutEntry) {
         main_->hide();
     }
     logon_->hide();
-    logon_->picLogon->setEnabled(true);
 }
 
 void Shell::createMainWindow() {
@@ -195,7 +198,7 @@ void Shell::createMainWindow() {
     connect(main_, &MainWindow::calculatorRequested, calculator,
             [this, calculator] { calculator->toggle(main_->cmdCalculadora); });
     backup::useDueCheckTimer(backup_.hooks(), *main_);
-    backup::connectMainWindow(*main_, backup_);
+    backup::connectMainWindow(*main_, backup_, ctx_.guard);
 }
 
 void Shell::restoreFromLogon() {
@@ -208,7 +211,10 @@ void Shell::leaveSession() {
     if (main_ != nullptr) {
         main_->hide();
     }
-    logon_->setUsersExist(endSession(ctx_));
+    // The session ends even when the data file cannot say whether users are left.
+    bool usersExist = true;
+    ctx_.guard.bookkeeping([&] { usersExist = endSession(ctx_); });
+    logon_->setUsersExist(usersExist);
     logon_->txtPass->clear();
     tray_->setLogOutVisible(false);
 }

@@ -19,8 +19,10 @@ NotesPanel::NotesPanel(AppContext& ctx, QWidget* parent)
                                  QStringLiteral("&Limpar Anotações"), QRect(6270, 5160, 2175, 420));
     cmdNotasSalvar = panelButton(this, QStringLiteral("cmdNotasSalvar"),
                                  QStringLiteral("&Salvar Anotações"), QRect(8595, 5160, 2175, 420));
-    connect(cmdNotasSalvar, &QPushButton::clicked, this, &NotesPanel::save);
-    connect(cmdNotasLimpar, &QPushButton::clicked, this, &NotesPanel::clear);
+    connect(cmdNotasSalvar, &QPushButton::clicked, this,
+            guarded(ctx.guard, this, &NotesPanel::save));
+    connect(cmdNotasLimpar, &QPushButton::clicked, this,
+            guarded(ctx.guard, this, &NotesPanel::clear));
     ctx.resets.add(this, [this] { reset(); });
 }
 

@@ -56,8 +56,10 @@ void TasksPanel::buildList() {
                                             QRect(450, 2400, 5080, 345));
     cmdTarefaNova = panelButton(this, QStringLiteral("cmdTarefaNova"),
                                 QStringLiteral("&Nova Tarefa"), QRect(150, 5160, 2000, 420));
-    connect(cmdTarefaNova, &QPushButton::clicked, this, &TasksPanel::newTask);
-    connect(grdTarefas, &Grid::rowClicked, this, &TasksPanel::rowClicked);
+    connect(cmdTarefaNova, &QPushButton::clicked, this,
+            guarded(ctx_.guard, this, &TasksPanel::newTask));
+    connect(grdTarefas, &Grid::rowClicked, this,
+            guarded(ctx_.guard, this, &TasksPanel::rowClicked));
 }
 
 void TasksPanel::buildDetailFrame() {
@@ -114,8 +116,10 @@ void TasksPanel::buildDetailFrame() {
     connect(cmdCalTarefaFim, &QPushButton::clicked, this, [this] { showCalendar(EndDate); });
     connect(calTarefas, &QCalendarWidget::clicked, this, &TasksPanel::datePicked);
     connect(calTarefas, &QCalendarWidget::activated, this, &TasksPanel::datePicked);
-    connect(cmdTarefaSalvar, &QPushButton::clicked, this, &TasksPanel::save);
-    connect(cmdTarefaExcluir, &QPushButton::clicked, this, &TasksPanel::remove);
+    connect(cmdTarefaSalvar, &QPushButton::clicked, this,
+            guarded(ctx_.guard, this, &TasksPanel::save));
+    connect(cmdTarefaExcluir, &QPushButton::clicked, this,
+            guarded(ctx_.guard, this, &TasksPanel::remove));
     connect(cmdTarefaVoltar, &QPushButton::clicked, this, [this] {
         Q_EMIT restoreFocusWanted();
         closeTask();
