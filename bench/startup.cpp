@@ -9,8 +9,8 @@
 //   - exec of the minimal window (a QMainWindow with a 30-row table and a
 //     calendar, this same executable started with --minimal-window) to its map;
 //   - exec of the program to the map of the logon window;
-//   - the Return that logs on (user ANA, no password, last panel appointments)
-//     to the map of the main window;
+//   - the Return that logs on (user ANA with her password, whose stored hash is
+//     checked, last panel appointments) to the map of the main window;
 // and reads the resident memory of the program one second after logon.
 // "Shown" is the X MapNotify of the top-level window, watched on the root
 // window; nothing in the program is changed for it. Login and Return are typed
@@ -24,6 +24,7 @@
 
 #include "db/Db.h"
 #include "db/Schema.h"
+#include "session/PasswordHash.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -49,6 +50,8 @@ namespace {
 // Both windows of the program are called "Orvalune"; their widths tell them apart.
 constexpr int kLogonWidth = 420;
 constexpr int kMainWindowWidth = 760;
+// Every user's password in the benchmark's data file.
+const QString kPassword = QStringLiteral("senha");
 
 int minimalWindow(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -81,10 +84,10 @@ void writeFamilyData(const QString& file) {
     for (const QString& login : logins) {
         const qint64 user = db.insertSql(
             QStringLiteral("Insert into Usuarios (Login,Nome,Email,FoneRes,FoneCel,Aniversario,"
-                           "Pastinha) values (?,?,?,' ',' ',?,?)"),
+                           "Pastinha,Senha) values (?,?,?,' ',' ',?,?,?)"),
             {login, QStringLiteral("Nome de %1").arg(login),
              login.toLower() + QStringLiteral("@exemplo.com.br"), QStringLiteral("1980-05-17"),
-             QStringLiteral("Compromissos")});
+             QStringLiteral("Compromissos"), orv::hashPassword(kPassword)});
         db.executeSql(
             QStringLiteral("insert into Configuracao (Usuario,InicioGrade,FinalGrade,Intervalos,"
                            "PosicaoAniversarios,SomCompromisso,ChecagemGeral,"
@@ -292,7 +295,7 @@ int main(int argc, char** argv) {
         const QString id = QString::number(logonWindow);
         xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), id});
         xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"),
-                 QStringLiteral("ANA")});
+                 QStringLiteral("ANA\t") + kPassword});
         QThread::msleep(200);
         clock.restart();
         xdotool({QStringLiteral("key"), QStringLiteral("Return")});

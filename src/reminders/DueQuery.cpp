@@ -3,14 +3,15 @@
 namespace orv::reminders {
 namespace {
 
-// Kind 0: all-day rows (birthdays), ranked by key alone. Kind 1: pending
-// appointments, ranked by day and by end time when they have one, else by
-// start. An all-day row is raised as a birthday only, never a second time as
-// an appointment. "Data <= ?" repeats the day test so that the index on
-// (Usuario, Status, Data) bounds the scan.
+// Kind 0: birthdays (all-day rows of status "2"), ranked by key alone. Kind 1:
+// pending appointments, ranked by day and by end time when they have one, else
+// by start. An all-day row of another status (an old appointment imported
+// without a time, status "3") asks for no reminder and is never raised. "Data
+// <= ?" repeats the day test so that the index on (Usuario, Status, Data)
+// bounds the scan.
 const QString kDueSql = QStringLiteral(
     "Select 0 as Tipo, '' as Ordem1, '' as Ordem2, Chave, Data, Hora, HoraFim, Compromisso "
-    "from Compromissos Where Usuario = ? and Data <= ? and Hora is Null "
+    "from Compromissos Where Usuario = ? and Status = '2' and Data <= ? and Hora is Null "
     "Union All "
     "Select 1, Data, Case When HoraFim is Null Then Hora Else HoraFim End, Chave, Data, Hora, "
     "HoraFim, Compromisso from Compromissos Where Usuario = ? and Status = '0' and ChavePai = 0 "

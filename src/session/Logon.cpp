@@ -1,25 +1,42 @@
 #include "session/Logon.h"
 
 #include "db/DbError.h"
-#include "session/Passwords.h"
+#include "session/PasswordHash.h"
 #include "session/Users.h"
 
 namespace orv {
 
-LogonResult logOn(AppContext& ctx, const QString& login, const QString& password) {
+LogonCheck checkLogon(const Db& db, const QString& login, const QString& password) {
     if (login == kRestoreWord) {
-        return LogonResult::Restore;
+        return {LogonResult::Restore, {}};
     }
-    RowSet row = findUser(ctx.db, login);
+    RowSet row = findUser(db, login);
     if (row.eof()) {
-        return LogonResult::UnknownUser;
+        return {LogonResult::UnknownUser, {}};
     }
-    if (decodePassword(row.field(QStringLiteral("Senha"))) != password) {
-        return LogonResult::WrongPassword;
+    const QVariant stored = row.field(QStringLiteral("Senha"));
+    if (!passwordMatches(stored, password)) {
+        return {LogonResult::WrongPassword, {}};
     }
-    loadSession(ctx.session, row, login);
-    ctx.session.newUserMode = false;
-    return LogonResult::LoggedOn;
+    if (!stored.toString().isEmpty() && !isPasswordHash(stored.toString())) {
+        storePassword(db, row.integer(QStringLiteral("Codigo")), password);
+    }
+    return {LogonResult::LoggedOn, row};
+}
+
+void startSession(Session& session, const RowSet& user, const QString& login,
+                  const QString& password) {
+    loadSession(session, user, login);
+    session.password = password;
+    session.newUserMode = false;
+}
+
+LogonResult logOn(AppContext& ctx, const QString& login, const QString& password) {
+    const LogonCheck check = checkLogon(ctx.db, login, password);
+    if (check.result == LogonResult::LoggedOn) {
+        startSession(ctx.session, check.user, login, password);
+    }
+    return check.result;
 }
 
 QString logonRefusal(LogonResult result) {

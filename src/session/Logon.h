@@ -9,9 +9,24 @@ inline const QString kRestoreWord = QStringLiteral("RECUPERARBKP");
 
 enum class LogonResult { Restore, UnknownUser, WrongPassword, LoggedOn };
 
+// A checked logon: the result and, when it succeeded, the user's row.
+struct LogonCheck {
+    LogonResult result = LogonResult::UnknownUser;
+    RowSet user;
+};
+
 // Checks login and password as typed (the login is looked up exactly as typed,
-// the store ignoring case; the password compares case-sensitively) and, on
-// success, loads the user into the session. Shows no message.
+// the store ignoring case; the password compares exactly, blanks and case
+// included). A password still stored in the older scrambled form is replaced
+// by its hash once it has opened. Changes no session; shows no message.
+LogonCheck checkLogon(const Db& db, const QString& login, const QString& password);
+
+// Makes the checked user the session's: his row, the login as typed and the
+// password in clear (the settings page compares with it).
+void startSession(Session& session, const RowSet& user, const QString& login,
+                  const QString& password);
+
+// Checks the logon and, when it succeeds, starts the session.
 LogonResult logOn(AppContext& ctx, const QString& login, const QString& password);
 
 // The message of a refused logon.

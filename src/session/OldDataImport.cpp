@@ -34,14 +34,13 @@ QString gridStep(const QTime& step) {
     return QString::number(minutes > 59 ? 59 : step.minute());
 }
 
-// Old status: a pending reminder, done, or no reminder wanted; a row without a
-// time becomes an all-day entry without reminder.
+// Old status: a pending reminder, done, or no reminder wanted. A row without a
+// time becomes an all-day entry, which has no time to be reminded at: a pending
+// reminder becomes "no reminder wanted" ("3"), which the due check never raises
+// (it raises all-day rows of status "2", the birthdays, only).
 QString oldStatus(const RowSet& rs, bool hasTime) {
     const bool done = rs.text(QStringLiteral("Executado")) == QLatin1String("S");
-    if (!hasTime) {
-        return appointments::kNoReminder;
-    }
-    if (rs.text(QStringLiteral("Aviso")) == QLatin1String("S") && !done) {
+    if (rs.text(QStringLiteral("Aviso")) == QLatin1String("S") && !done && hasTime) {
         return appointments::kPending;
     }
     return done ? appointments::kDone : appointments::kNoReminder;

@@ -89,27 +89,34 @@ std::optional<SettingsProblem> checkPersonal(SettingsForm& f, CheckedSettings& v
 const char* const kNewDiffers = "Nova Senha e Confirmação Diferentes !";
 const char* const kCurrentWrong = "Senha Atual não Confere!";
 
+// A new password typed (not empty): it must match its confirmation and is kept
+// exactly as typed, blanks at either end included.
+std::optional<SettingsProblem> checkNewPassword(const SettingsForm& f, CheckedSettings& values) {
+    if (f.newPassword.isEmpty()) {
+        return std::nullopt;
+    }
+    if (f.newPassword != f.confirmPassword) {
+        return problem(kNewDiffers, msg::Serious, F::txtSenhaNova);
+    }
+    values.password = PasswordChange::Set;
+    values.newPassword = f.newPassword;
+    return std::nullopt;
+}
+
 // A person creating a user who takes over the version 1.0 data: an old password
 // must be confirmed, otherwise a new one may be chosen.
 std::optional<SettingsProblem> checkImportedPassword(const SettingsForm& f, const Session& s,
                                                      CheckedSettings& values) {
     if (!s.password.isEmpty()) {
-        if (f.confirmPassword.trimmed().isEmpty() || f.confirmPassword != f.currentPassword) {
+        if (f.confirmPassword != f.currentPassword) {
             return problem("Senha Atual e Confirmação Diferentes !", msg::Serious,
                            F::txtSenhaReNova);
         }
         values.password = PasswordChange::Set;
-        values.newPassword = s.password.trimmed();
+        values.newPassword = s.password;
         return std::nullopt;
     }
-    if (!f.newPassword.trimmed().isEmpty()) {
-        if (f.newPassword != f.confirmPassword) {
-            return problem(kNewDiffers, msg::Serious, F::txtSenhaNova);
-        }
-        values.password = PasswordChange::Set;
-        values.newPassword = f.newPassword.trimmed();
-    }
-    return std::nullopt;
+    return checkNewPassword(f, values);
 }
 
 std::optional<SettingsProblem> checkPassword(const SettingsForm& f, const Session& s,
@@ -117,16 +124,11 @@ std::optional<SettingsProblem> checkPassword(const SettingsForm& f, const Sessio
     if (s.newUserMode && s.importAnswer) {
         return checkImportedPassword(f, s, values);
     }
-    if (!f.newPassword.trimmed().isEmpty()) {
+    if (!f.newPassword.isEmpty()) {
         if (f.currentPasswordEnabled && f.currentPassword != s.password) {
             return problem(kCurrentWrong, msg::Serious, F::txtSenhaNova);
         }
-        if (f.newPassword != f.confirmPassword) {
-            return problem(kNewDiffers, msg::Serious, F::txtSenhaNova);
-        }
-        values.password = PasswordChange::Set;
-        values.newPassword = f.newPassword.trimmed();
-        return std::nullopt;
+        return checkNewPassword(f, values);
     }
     // Empty new boxes with the current password typed: the password is removed,
     // but only by someone who knows it.

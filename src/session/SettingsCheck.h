@@ -25,7 +25,9 @@ struct CheckedSettings {
     int gridStep = 0;
     int checkInterval = 0;
     PasswordChange password = PasswordChange::Keep;
-    QString newPassword; // the password to store when it is Set
+    // The password to store when it is Set, exactly as typed: blanks at either
+    // end are part of it, as they are at logon.
+    QString newPassword;
 };
 
 struct SettingsCheck {

@@ -2,7 +2,7 @@
 
 #include "db/DbError.h"
 #include "session/OldDataImport.h"
-#include "session/Passwords.h"
+#include "session/PasswordHash.h"
 #include "session/SqlValues.h"
 #include "session/Users.h"
 
@@ -52,7 +52,7 @@ void insertSchedule(const Db& db, qint64 userCode, const SettingsForm& f,
 
 qint64 insertUser(AppContext& ctx, const SettingsForm& f, const CheckedSettings& v) {
     const QVariant password =
-        v.password == PasswordChange::Set ? QVariant(encodePassword(v.newPassword)) : QVariant();
+        v.password == PasswordChange::Set ? QVariant(hashPassword(v.newPassword)) : QVariant();
     Transaction t(ctx.db);
     const qint64 code = ctx.db.insertSql(
         QStringLiteral("Insert into Usuarios (Login,Nome,Endereco,Cidade,Estado,Cep,Email,FoneRes,"
@@ -69,7 +69,7 @@ void updateUser(AppContext& ctx, const SettingsForm& f, const CheckedSettings& v
     Params params = personalValues(f, v);
     if (v.password == PasswordChange::Set) {
         sql += QStringLiteral(",Senha=?");
-        params << encodePassword(v.newPassword);
+        params << hashPassword(v.newPassword);
     } else if (v.password == PasswordChange::Remove) {
         sql += QStringLiteral(",Senha=NULL");
     }
@@ -92,14 +92,20 @@ void updateUser(AppContext& ctx, const SettingsForm& f, const CheckedSettings& v
 }
 
 // Reads the user's stored rows back into the session and settings; the last
-// panel is the session's own and stays.
-void readBack(AppContext& ctx, qint64 userCode) {
+// panel is the session's own and stays, and the password in clear is the one
+// just saved (the row holds only its hash).
+void readBack(AppContext& ctx, qint64 userCode, const CheckedSettings& v) {
     const QString lastPanel = ctx.session.lastPanel;
     const QString login = ctx.session.login.trimmed();
     const RowSet row =
         ctx.db.runQuery(QStringLiteral("Select * from Usuarios Where Codigo = ?"), {userCode});
     loadSession(ctx.session, row, login);
     ctx.session.lastPanel = lastPanel;
+    if (v.password == PasswordChange::Set) {
+        ctx.session.password = v.newPassword;
+    } else if (v.password == PasswordChange::Remove) {
+        ctx.session.password.clear();
+    }
     readSettings(ctx);
 }
 
@@ -109,11 +115,11 @@ SaveOutcome saveSettings(AppContext& ctx, const SettingsForm& form, const Checke
     SaveOutcome outcome;
     if (!ctx.session.newUserMode) {
         updateUser(ctx, form, values);
-        readBack(ctx, ctx.session.userCode);
+        readBack(ctx, ctx.session.userCode, values);
         return outcome;
     }
     const qint64 code = insertUser(ctx, form, values);
-    readBack(ctx, code);
+    readBack(ctx, code, values);
     ctx.session.newUserMode = false;
     outcome.newUser = true;
     if (ctx.session.importAnswer) {

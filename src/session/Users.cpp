@@ -1,6 +1,6 @@
 #include "session/Users.h"
 
-#include "session/Passwords.h"
+#include "session/PasswordHash.h"
 
 namespace orv {
 
@@ -8,7 +8,6 @@ void loadSession(Session& s, const RowSet& row, const QString& login) {
     s.userCode = row.integer(QStringLiteral("Codigo"));
     s.login = login;
     s.lastPanel = row.text(QStringLiteral("Pastinha"));
-    s.password = decodePassword(row.field(QStringLiteral("Senha")));
     s.name = row.text(QStringLiteral("Nome"));
     s.address = row.text(QStringLiteral("Endereco"));
     s.city = row.text(QStringLiteral("Cidade"));
@@ -49,6 +48,11 @@ bool noUsers(const Db& db) {
 
 RowSet findUser(const Db& db, const QString& login) {
     return db.runQuery(QStringLiteral("Select * from usuarios Where Login = ?"), {login});
+}
+
+void storePassword(const Db& db, qint64 userCode, const QString& clear) {
+    db.executeSql(QStringLiteral("Update Usuarios set Senha = ? Where Codigo = ?"),
+                  {hashPassword(clear), userCode});
 }
 
 void storeLastPanel(const AppContext& ctx, const QString& panelName) {

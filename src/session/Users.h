@@ -6,7 +6,8 @@
 namespace orv {
 
 // Loads a Usuarios row into the session as a logon does: NULL texts read as
-// empty texts, a NULL birthday as 1 January 1900, the password decoded.
+// empty texts, a NULL birthday as 1 January 1900. The password is not read:
+// only its hash is stored.
 void loadSession(Session& session, const RowSet& row, const QString& login);
 
 // Reads the user's Configuracao row into the settings.
@@ -21,6 +22,9 @@ bool noUsers(const Db& db);
 // The user whose login matches (the store compares without regard to case);
 // an empty row set when there is none.
 RowSet findUser(const Db& db, const QString& login);
+
+// Stores the hash of a (non-empty) password as the user's password.
+void storePassword(const Db& db, qint64 userCode, const QString& clear);
 
 // Writes the panel name as the user's last panel.
 void storeLastPanel(const AppContext& ctx, const QString& panelName);

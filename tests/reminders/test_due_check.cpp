@@ -106,16 +106,16 @@ TEST_F(DueChecking, BirthdaysComeFirstAndAtEveryPassUntilMovedOn) {
     addBirthday(QDate(2026, 3, 16), "Futuro");
     addBirthday(QDate(2026, 3, 1), "do Beto", beto);
     add(QDate(2026, 3, 15), QTime(8, 0), {}, "0", "Reunião");
-    // A pending all-day row is raised once, with the birthdays, not again as an appointment.
-    add(QDate(2026, 3, 14), QTime(), {}, "0", "Dia todo");
+    // An all-day row without alarm (an old appointment imported without a time,
+    // or one with a status of its own) is no birthday and is never raised.
+    add(QDate(2026, 3, 14), QTime(), {}, "3", "Dia todo");
+    add(QDate(2026, 3, 14), QTime(), {}, "0", "Dia pendente");
 
     app.ctx.settings.checkInterval = 1;
     check.tick();
-    EXPECT_EQ(shownTexts(),
-              QStringList({"Aniversário Rosa", "Aniversário Caio", "Dia todo", "Reunião"}));
+    EXPECT_EQ(shownTexts(), QStringList({"Aniversário Rosa", "Aniversário Caio", "Reunião"}));
     EXPECT_TRUE(shown[0].isBirthday());
-    EXPECT_TRUE(shown[2].isBirthday());
-    EXPECT_FALSE(shown[3].isBirthday());
+    EXPECT_FALSE(shown[2].isBirthday());
     EXPECT_EQ(shown[0].day, QDate(2026, 3, 10));
 
     // Rosa moves on to next year; Caio is left as he is and comes again.
@@ -126,7 +126,7 @@ TEST_F(DueChecking, BirthdaysComeFirstAndAtEveryPassUntilMovedOn) {
     shown.clear();
     app.clock.advanceMinutes(1);
     check.tick();
-    EXPECT_EQ(shownTexts(), QStringList({"Aniversário Caio", "Dia todo", "Reunião"}));
+    EXPECT_EQ(shownTexts(), QStringList({"Aniversário Caio", "Reunião"}));
 }
 
 TEST_F(DueChecking, IntervalFivePassesOnTicksOneFiveTenFifteen) {

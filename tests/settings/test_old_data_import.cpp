@@ -6,7 +6,7 @@
 #include "session/Logon.h"
 #include "session/OldDataFile.h"
 #include "session/OldDataImport.h"
-#include "session/Passwords.h"
+#include "session/PasswordHash.h"
 #include "session/Users.h"
 #include "session/ui/LogonWindow.h"
 #include "session/ui/Shell.h"
@@ -27,6 +27,7 @@ OldData oldOwnerData() {
         {day, QTime(9, 0), "Reunião feita", "S", "S", {}},
         {day, QTime(10, 0), "Sem aviso", "N", {}, {}},
         {day, QTime(), "Dia inteiro", "S", "N", {}},
+        {day, QTime(), "Dia feito", "S", "S", {}},
         {day, QTime(8, 0), "Aniversário antigo", "S", "N", QDate(1970, 3, 20)},
     };
     OldContact first; // every field filled, each in its own column
@@ -144,7 +145,7 @@ TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
 
     const qint64 code = app.ctx.session.userCode;
     ASSERT_NE(code, 0);
-    EXPECT_EQ(userRow(code).field("Senha"), encodePassword("Velha"));
+    EXPECT_TRUE(passwordMatches(userRow(code).field("Senha"), "Velha"));
     EXPECT_EQ(configRow(code).integer("Intervalos"), 59);
 
     RowSet appts = app.ctx.db.runQuery(
@@ -157,7 +158,7 @@ TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
                     QLatin1Char('@') + appts.text("Hora");
     }
     EXPECT_EQ(seen, (QStringList{"Dentista d'ela=0@14:00:00", "Reunião feita=1@09:00:00",
-                                 "Sem aviso=3@10:00:00", "Dia inteiro=3@"}));
+                                 "Sem aviso=3@10:00:00", "Dia inteiro=3@", "Dia feito=1@"}));
 
     RowSet contacts =
         app.ctx.db.runQuery("Select * from Enderecos Where Usuario = ? Order By Chave", {code});
@@ -196,8 +197,9 @@ TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
     auto* day = shown->findChild<appointments::AppointmentsPanel*>();
     ASSERT_NE(day, nullptr);
     day->showDay(QDate(2026, 3, 20));
-    EXPECT_EQ(column(*day->grdCompromissos, 3),
-              (QStringList{"Dia inteiro", "Reunião feita", "Sem aviso", "Dentista d'ela"}));
+    EXPECT_EQ(
+        column(*day->grdCompromissos, 3),
+        (QStringList{"Dia inteiro", "Dia feito", "Reunião feita", "Sem aviso", "Dentista d'ela"}));
     day->showDay(QDate(2026, 3, 16));
     EXPECT_EQ(column(*day->grdCompromissos, 3), QStringList{"Aniversário Dora"});
     shell.mainWindow()->pressPanel(panel::Enderecos);

@@ -1,7 +1,7 @@
 #include "SettingsFixture.h"
 
 #include "session/Logon.h"
-#include "session/Passwords.h"
+#include "session/PasswordHash.h"
 
 #include <QComboBox>
 #include <QRadioButton>
@@ -99,7 +99,7 @@ TEST_F(SettingsSave, FirstFailingCheckWinsAndNothingIsWritten) {
     const RowSet user = row("Usuarios", "Login = ?", {"ANA"});
     EXPECT_EQ(user.text("Nome"), "Ana Souza");
     EXPECT_EQ(user.date("Aniversario"), QDate(1980, 3, 5));
-    EXPECT_EQ(user.field("Senha").toString(), encodePassword("nova"));
+    EXPECT_TRUE(passwordMatches(user.field("Senha"), "nova"));
     const RowSet config = configRow(app.ctx.session.userCode);
     EXPECT_EQ(config.time("InicioGrade"), QTime(9, 0));
     EXPECT_EQ(config.time("FinalGrade"), QTime(18, 30));
@@ -113,60 +113,64 @@ TEST_F(SettingsSave, FirstFailingCheckWinsAndNothingIsWritten) {
 TEST_F(SettingsSave, PasswordIsSetChangedRemovedOrKept) {
     const qint64 code = app.addUser("BIA");
     const auto stored = [&] { return userRow(code).field("Senha"); };
-    const auto reopen = [&] {
-        if (window->panelName() == "Configuracao") {
-            return;
-        }
-        window->openSettings();
+    const auto save = [&] {
         app.messages.clear();
+        click("cmdAgendaGravar");
+        if (window->panelName() != "Configuracao") {
+            window->openSettings();
+        }
     };
 
-    // Without a password the current box is off and two new boxes set one;
-    // blanks around it are not part of it.
+    // Without a password the current box is off. Each new password, typed
+    // twice, logs on exactly as typed, blanks and all; the stored hash holds
+    // none of it; the one before is needed for the next, case and all.
     openFor(code);
     EXPECT_FALSE(box("txtSenhaAtual")->isEnabled());
-    type("txtSenhaNova", " s3gredo ");
-    type("txtSenhaReNova", " s3gredo ");
-    click("cmdAgendaGravar");
-    EXPECT_EQ(app.messages.last(), kSettingsSaved);
-    EXPECT_EQ(stored().toString(), encodePassword("s3gredo"));
-    EXPECT_EQ(app.ctx.session.password, "s3gredo");
-    EXPECT_EQ(logOn(app.ctx, "BIA", "s3gredo"), LogonResult::LoggedOn);
+    QString current;
+    for (const char* typed : {"xy ", " xy", "a🔑", "Ção", "€uro"}) {
+        const QString password = QString::fromUtf8(typed);
+        SCOPED_TRACE(typed);
+        typeText(box("txtSenhaNova"), password);
+        typeText(box("txtSenhaReNova"), password);
+        if (!current.isEmpty()) {
+            typeText(box("txtSenhaAtual"), current.toUpper());
+            save();
+            EXPECT_EQ(app.messages.last(), "Senha Atual não Confere!");
+            box("txtSenhaAtual")->clear();
+            typeText(box("txtSenhaAtual"), current);
+        }
+        save();
+        EXPECT_EQ(app.messages.last(), kSettingsSaved);
+        EXPECT_TRUE(isPasswordHash(stored().toString()));
+        EXPECT_FALSE(stored().toString().contains(password));
+        const QString other = password == password.trimmed() ? password + "x" : password.trimmed();
+        EXPECT_EQ(logOn(app.ctx, "BIA", other), LogonResult::WrongPassword);
+        EXPECT_EQ(logOn(app.ctx, "BIA", password), LogonResult::LoggedOn);
+        current = password;
+    }
 
     // Nothing typed in the password boxes keeps it.
-    reopen();
     EXPECT_TRUE(box("txtSenhaAtual")->isEnabled());
-    click("cmdAgendaGravar");
-    EXPECT_EQ(stored().toString(), encodePassword("s3gredo"));
-
-    // Changing it needs the current one, case and all.
-    reopen();
-    type("txtSenhaAtual", "S3GREDO");
-    type("txtSenhaNova", "outra");
-    type("txtSenhaReNova", "outra");
-    click("cmdAgendaGravar");
-    EXPECT_EQ(app.messages.last(), "Senha Atual não Confere!");
-    type("txtSenhaAtual", "s3gredo");
-    click("cmdAgendaGravar");
-    EXPECT_EQ(app.messages.last(), kSettingsSaved);
-    EXPECT_EQ(stored().toString(), encodePassword("outra"));
+    const QVariant set = stored();
+    save();
+    EXPECT_EQ(stored(), set);
 
     // Removing it with a wrong current password is refused; with the right one
     // the stored password becomes NULL.
-    reopen();
     const QByteArray before = dataBytes();
     type("txtSenhaAtual", "errada");
     click("cmdAgendaGravar");
     EXPECT_EQ(app.messages.last(), "Senha Atual não Confere!");
     EXPECT_EQ(focused(), "txtSenhaAtual");
     EXPECT_EQ(dataBytes(), before);
-    type("txtSenhaAtual", "outra");
-    click("cmdAgendaGravar");
+    box("txtSenhaAtual")->clear();
+    typeText(box("txtSenhaAtual"), current);
+    save();
     EXPECT_EQ(app.messages.last(), kSettingsSaved);
     EXPECT_TRUE(stored().isNull());
     EXPECT_TRUE(app.ctx.session.password.isEmpty());
-    reopen();
     EXPECT_FALSE(box("txtSenhaAtual")->isEnabled());
+    EXPECT_EQ(logOn(app.ctx, "BIA", ""), LogonResult::LoggedOn);
 }
 
 TEST_F(SettingsSave, LoggedOnUserSaveRefreshesSessionAndReturnsToLastPanel) {

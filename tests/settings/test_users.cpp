@@ -1,7 +1,7 @@
 #include "SettingsFixture.h"
 
 #include "session/Logon.h"
-#include "session/Passwords.h"
+#include "session/PasswordHash.h"
 #include "session/ui/LogonWindow.h"
 #include "session/ui/Shell.h"
 #include "session/ui/TrayIcon.h"
@@ -59,7 +59,7 @@ TEST_F(NewAndDeletedUsers, NewUserIsCreatedWithDefaultsOrAbandonedWithoutTrace) 
     EXPECT_EQ(user.field("FoneRes").toString(), " ");
     EXPECT_EQ(user.date("Aniversario"), QDate(1900, 1, 1));
     EXPECT_TRUE(user.isNull("Endereco"));
-    EXPECT_EQ(user.field("Senha").toString(), encodePassword("pw"));
+    EXPECT_TRUE(passwordMatches(user.field("Senha"), "pw"));
     const qint64 code = user.integer("Codigo");
     const RowSet config = configRow(code);
     ASSERT_EQ(config.recordCount(), 1);

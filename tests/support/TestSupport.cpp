@@ -2,8 +2,7 @@
 
 #include "db/Schema.h"
 
-#include "session/Passwords.h"
-
+#include "session/PasswordHash.h"
 #include "session/Users.h"
 #include <QApplication>
 #include <QDir>
@@ -84,7 +83,7 @@ qint64 TestApp::addUser(const QString& login, const QString& password, const QSt
                        "Pastinha) values (?,?,?,' ',' ',cdate('1/1/1900'),?,?)"),
         {login, QStringLiteral("Nome de %1").arg(login),
          QStringLiteral("%1@exemplo.com.br").arg(login.toLower()),
-         password.isEmpty() ? QVariant() : QVariant(encodePassword(password)),
+         password.isEmpty() ? QVariant() : QVariant(hashPassword(password)),
          lastPanel.isEmpty() ? QVariant() : QVariant(lastPanel)});
     ctx.db.executeSql(
         QStringLiteral("insert into Configuracao (Usuario,InicioGrade,FinalGrade,Intervalos,"
@@ -92,6 +91,7 @@ qint64 TestApp::addUser(const QString& login, const QString& password, const QSt
                        "VisualizarCompartilhamento) values (?,'08:00:00','17:00:00',60,'A','Cuco',"
                        "1,'S')"),
         {code});
+    passwords_.insert(code, password);
     return code;
 }
 
@@ -99,6 +99,7 @@ void TestApp::logOn(qint64 userCode) {
     RowSet rs =
         ctx.db.runQuery(QStringLiteral("Select * from Usuarios Where Codigo = ?"), {userCode});
     loadSession(ctx.session, rs, rs.text(QStringLiteral("Login")));
+    ctx.session.password = passwords_.value(userCode);
     readSettings(ctx);
 }
 
@@ -117,11 +118,16 @@ QByteArray fileBytes(const QString& path) {
 namespace orv::test {
 
 void typeText(QWidget* widget, const QString& text) {
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
         if (c.unicode() < 128) {
             QTest::keyClick(widget, c.toLatin1());
         } else {
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            // A character beyond 16 bits is one key press of two halves.
+            const qsizetype length = c.isHighSurrogate() ? 2 : 1;
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, length),
+                                Qt::NoModifier);
+            i += length - 1;
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "session/AppContext.h"
 
+#include <QHash>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -70,6 +71,9 @@ struct TestApp {
     // Logs the user on without windows, as a logon would, settings included.
     void logOn(qint64 userCode);
     int count(const QString& table) const;
+
+private:
+    QHash<qint64, QString> passwords_;
 };
 
 // Types the text into the widget key by key, accented letters included (QTest's

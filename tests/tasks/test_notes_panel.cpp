@@ -57,22 +57,4 @@ TEST_F(NotesPanelTest, TypedNotesAreSavedAsTypedAndShownAgainAtEveryOpening) {
     EXPECT_EQ(app.count("Notas"), 1);
 }
 
-TEST_F(NotesPanelTest, AnotherUserAfterALogoutSeesAnEmptyNotepad) {
-    box->setPlainText("Da Ana");
-    click("cmdNotasSalvar");
-    app.ctx.resets.runAll(); // the session ends
-    EXPECT_EQ(box->toPlainText(), "");
-    app.logOn(app.addUser("BETO"));
-    open();
-    EXPECT_EQ(box->toPlainText(), "");
-    box->setPlainText("Do Beto");
-    click("cmdNotasSalvar");
-    EXPECT_EQ(stored().text("Notas"), "Do Beto");
-    EXPECT_EQ(app.count("Notas"), 2);
-    app.ctx.resets.runAll();
-    app.logOn(ana);
-    open();
-    EXPECT_EQ(box->toPlainText(), "Da Ana");
-}
-
 } // namespace

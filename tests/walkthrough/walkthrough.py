@@ -1,8 +1,9 @@
 """A family's first afternoon with the installed program, from outside: the first
 user is created, an appointment, a contact with a birthday, a ledger entry, a
 task and a note are added, the data is backed up, a task added after the copy
-is undone by restoring it, and the program is ended from the notification-area
-menu. The data file is read back with the sqlcipher shell at the end.
+is undone by restoring it; an appointment comes due and the notification-area
+menu logs out over its reminder, and ends the program over a message box. The
+data file is read back with the sqlcipher shell at the end.
 
 usage: walkthrough.py <launcher> <data folder> <folder of drives, holding PENDRIVE>
 The display, session bus and accessibility bus are set up by run_walkthrough.sh."""
@@ -121,8 +122,9 @@ def back_up_and_restore(app, media):
     assert not app.widgets("table cell", "Tarefa depois da cópia"), "the restore kept a later task"
 
 
-def quit_from_tray(program):
-    """A right click on the icon in the notification area, then "&Encerrar"."""
+def tray_menu(app, entry):
+    """A right click on the icon in the notification area; the menu opens over
+    whatever waits on screen, and the entry is chosen by its access key."""
     def docked():
         for window in d.xdotool("search", "--class", "trayer").split():
             geometry = d.xdotool("getwindowgeometry", "--shell", window)
@@ -135,7 +137,27 @@ def quit_from_tray(program):
               int(g["Y"]) + int(g["HEIGHT"]) // 2)
     d.xdotool("click", 3)
     time.sleep(1)
-    d.key("e")
+    d.key(entry[0].lower())
+
+
+def tray_over_reminder_and_message(app, program):
+    """An appointment of yesterday with its alarm comes due at the next check:
+    "Log Out" from the icon closes its reminder; then, over a message, "Encerrar"
+    ends the program."""
+    open_panel(app, "Compromissos", "frmCompromissos")
+    d.click(app.find("push button", "<< Dia Anterior"))
+    d.click(app.find("table cell", "09:00"))
+    d.type_into(app.find("text", "Descrição Compromisso"), "Remédio da vovó")
+    d.click(app.find("push button", "Salvar Compromisso"))
+    app.find("dialog", "Lembrete", timeout=150)
+    tray_menu(app, "Log Out")
+    app.gone("dialog", "Lembrete")
+    log_on(app, "ana", "abc")
+    d.click(app.find("push button", "Configurações (Alt+7)"))
+    d.type_into(app.find("text", "Nome"), " ")
+    d.click(app.find("push button", "Gravar"))
+    app.find("dialog", MESSAGE)
+    tray_menu(app, "Encerrar")
     program.wait(timeout=20)
 
 
@@ -156,13 +178,19 @@ def check_data_file(data_file, started):
     tomorrow = today + datetime.timedelta(days=1)
     assert sql(data_file, "select Login, Nome, Email from Usuarios") == [
         ["ANA", "Ana Souza", "ana@exemplo.com.br"]]
+    password = sql(data_file, "select Senha from Usuarios")[0][0]
+    assert password.startswith("$pbkdf2-sha256$") and "abc" not in password, password
     appointments = sql(data_file, "select Compromisso, Data, Hora from Compromissos order by Data")
     birthday = next_birthday(20, 4, today)
-    expected = sorted([["Dentista com a Bia", tomorrow.isoformat(), "09:00:00"],
+    yesterday = today - datetime.timedelta(days=1)
+    expected = sorted([["Remédio da vovó", yesterday.isoformat(), "09:00:00"],
+                       ["Dentista com a Bia", tomorrow.isoformat(), "09:00:00"],
                        ["Aniversário Bia Lima", birthday.isoformat(), None]],
                       key=lambda r: r[1])
     assert [r[:2] for r in appointments] == [r[:2] for r in expected], appointments
     assert ["Dentista com a Bia", tomorrow.isoformat(), "09:00:00"] in appointments
+    assert sql(data_file, "select Status from Compromissos where Compromisso like 'Rem%'") == [
+        ["0"]], "logging out over the reminder left its appointment as it was"
     contact = sql(data_file, "select e.Nome, e.FoneCel, e.Aniversario, c.Compromisso from Enderecos e "
                              "join Compromissos c on c.Chave = e.ChaveAniversario")
     assert contact == [["Bia Lima", "11988887777", "20/04", "Aniversário Bia Lima"]], contact
@@ -189,7 +217,7 @@ def main():
         add_task(app, "Comprar presente da Bia")
         write_note(app)
         back_up_and_restore(app, media)
-        quit_from_tray(program)
+        tray_over_reminder_and_message(app, program)
     except BaseException:
         if shutil.which("import"):  # what the screen showed, for ORVALUNE_WALKTHROUGH_KEEP
             subprocess.run(["import", "-window", "root", os.path.join(home, "falha.png")])

@@ -4,6 +4,7 @@
 #include "appointments/AppointmentStore.h"
 #include "appointments/Repetition.h"
 #include "appointments/ui/Controls.h"
+#include "mainwindow/ui/PanelControls.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "session/AppContext.h"
 #include "session/ui/KeyMode.h"
@@ -39,6 +40,12 @@ AppointmentEditorFrame::AppointmentEditorFrame(AppContext& ctx, QWidget* parent)
     setAutoFillBackground(true);
     buildControls();
     hide();
+    ctx_.resets.add(this, [this] {
+        calCompromisso->hide();
+        closeAndEmpty(this);
+        editedKey_ = 0;
+        hadEndTime_ = false;
+    });
 }
 
 void AppointmentEditorFrame::buildControls() {

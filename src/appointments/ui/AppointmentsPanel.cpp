@@ -15,7 +15,6 @@
 #include "session/AppContext.h"
 
 #include <QHeaderView>
-#include <QPointer>
 #include <QPushButton>
 
 namespace orv::appointments {
@@ -49,14 +48,11 @@ QPushButton* linkLabel(QWidget* parent, const QString& name, const QString& text
 AppointmentsPanel::AppointmentsPanel(AppContext& ctx, QWidget* parent)
     : Panel(QStringLiteral("frmCompromissos"), parent), ctx_(ctx), currentDay_(ctx.clock.today()) {
     buildControls();
-    // A new session starts on today's date with both frames closed.
-    QPointer<AppointmentsPanel> self(this);
-    ctx_.resets.add([self] {
-        if (self) {
-            self->currentDay_ = self->ctx_.clock.today();
-            self->frmDadosCompromisso->hide();
-            self->frmCalendar->hide();
-        }
+    // A new session starts on today's date; the editor and the calendar
+    // close themselves.
+    ctx_.resets.add(this, [this] {
+        currentDay_ = ctx_.clock.today();
+        grdCompromissos->clearRows();
     });
 }
 

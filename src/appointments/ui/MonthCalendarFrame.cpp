@@ -41,6 +41,11 @@ MonthCalendarFrame::MonthCalendarFrame(AppContext& ctx, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     buildControls();
     hide();
+    // A new session opens the calendar on its own current day.
+    ctx_.resets.add(this, [this] {
+        hide();
+        calendarDay_ = ctx_.clock.today();
+    });
 }
 
 void MonthCalendarFrame::buildControls() {

@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QVBoxLayout>
 
 namespace orv {
@@ -78,14 +77,11 @@ CalculatorWindow::CalculatorWindow(AppContext& ctx, QWidget* parent)
 
     // Ending a session puts the calculator away and forgets its numbers, the
     // memory included.
-    QPointer<CalculatorWindow> self(this);
-    ctx_.resets.add([self] {
-        if (self) {
-            self->calc_.reset();
-            self->refresh();
-            self->reopen_ = false;
-            self->hide();
-        }
+    ctx_.resets.add(this, [this] {
+        calc_.reset();
+        refresh();
+        reopen_ = false;
+        hide();
     });
 }
 

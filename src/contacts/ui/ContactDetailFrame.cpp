@@ -3,7 +3,9 @@
 #include "contacts/ui/FormBoxes.h"
 #include "mainwindow/ui/AccessibleNames.h"
 #include "mainwindow/ui/Fonts.h"
+#include "mainwindow/ui/PanelControls.h"
 #include "mainwindow/ui/Pictures.h"
+#include "session/SessionResets.h"
 #include "session/ui/KeyMode.h"
 
 #include <QCheckBox>
@@ -16,7 +18,8 @@
 
 namespace orv::contacts {
 
-ContactDetailFrame::ContactDetailFrame(QWidget* parent) : QFrame(parent) {
+ContactDetailFrame::ContactDetailFrame(SessionResets& resets, QWidget* parent) : QFrame(parent) {
+    resets.add(this, [this] { closeAndEmpty(this); });
     setObjectName(QStringLiteral("frmDadosEndereco"));
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);

@@ -10,6 +10,10 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace orv {
+class SessionResets;
+}
+
 namespace orv::contacts {
 
 // frmDadosEndereco: one contact's fields for editing, laid over the list. It
@@ -17,7 +21,8 @@ namespace orv::contacts {
 class ContactDetailFrame : public QFrame {
     Q_OBJECT
 public:
-    explicit ContactDetailFrame(QWidget* parent = nullptr);
+    // Ending a session closes the frame and empties its boxes.
+    explicit ContactDetailFrame(SessionResets& resets, QWidget* parent = nullptr);
 
     // Fills the boxes; another user's contact is shown read-only, with only
     // "&Voltar" and the e-mail button at work.

@@ -20,7 +20,6 @@
 #include <QDesktopServices>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QUrl>
 
@@ -36,11 +35,7 @@ ContactsPanel::ContactsPanel(AppContext& ctx, QWidget* parent)
     : Panel(QStringLiteral("frmEndereco"), parent), ctx_(ctx) {
     buildControls();
     connectHandlers();
-    ctx_.resets.add([panel = QPointer<ContactsPanel>(this)] {
-        if (panel) {
-            panel->endSession();
-        }
-    });
+    ctx_.resets.add(this, [this] { endSession(); });
 }
 
 void ContactsPanel::buildControls() {
@@ -76,7 +71,7 @@ void ContactsPanel::buildControls() {
     cmdEnderecoNovo->setGeometry(606, 310, 120, 32);
     buildExchange();
 
-    frmDadosEndereco = new ContactDetailFrame(this);
+    frmDadosEndereco = new ContactDetailFrame(ctx_.resets, this);
     frmDadosEndereco->setGeometry(0, 0, 728, 378);
     frmDadosEndereco->hide();
 }
@@ -276,7 +271,6 @@ void ContactsPanel::onEmail() {
 void ContactsPanel::endSession() {
     frmLetras->setHighlighted(state_.highlightedLetter, false);
     state_.reset();
-    frmDadosEndereco->hide();
     txtEnderecoSemRegistro->hide();
     resetContactGrid(*grdEndereco);
     frmPesquisaEndereco->clearBoxes();

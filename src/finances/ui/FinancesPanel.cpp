@@ -16,7 +16,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
@@ -64,11 +63,7 @@ FinancesPanel::FinancesPanel(AppContext& ctx, QWidget* parent)
     setFont(arial(8));
     buildMonthView();
     buildEntryFrame();
-    ctx.resets.add([panel = QPointer<FinancesPanel>(this)] {
-        if (panel) {
-            panel->reset();
-        }
-    });
+    ctx.resets.add(this, [this] { reset(); });
 }
 
 void FinancesPanel::buildMonthView() {
@@ -367,7 +362,10 @@ void FinancesPanel::reset() {
     rows_.clear();
     grdFinancas->clearRows();
     calFinancas->hide();
-    frmFinancasDados->hide();
+    closeAndEmpty(frmFinancasDados);
+    for (QLineEdit* box : {txtFinancasAno, txtFinancasSaldoInicial, txtFinancasSaldoAtual}) {
+        box->clear();
+    }
     frmFinancasGrade->setEnabled(true);
 }
 

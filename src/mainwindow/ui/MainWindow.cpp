@@ -27,7 +27,7 @@ namespace orv {
 
 namespace {
 
-const QString kIdentDefault = QStringLiteral("—");
+const QString kLogoutTip = QStringLiteral("Encerrar Sessão do Usuário");
 
 QString longDate(const QDate& day) {
     return QLocale().toString(day, QLocale::LongFormat) + QLatin1Char(' ');
@@ -100,8 +100,6 @@ void MainWindow::buildControls() {
             });
             connect(settings, &SettingsPanel::saved, this, [this](bool wasNewUser) {
                 showIdentity();
-                cmdLogout->setToolTip(
-                    QStringLiteral("Encerrar Sessão do Usuário [%1]").arg(ctx_.session.login));
                 leaveSettings();
                 Q_EMIT settingsSaved(wasNewUser);
             });
@@ -149,8 +147,8 @@ void MainWindow::buildControls() {
     cmdConfig = smallButton(this, QStringLiteral("cmdConfig"), QStringLiteral("config"),
                             QStringLiteral("Configurações (Alt+7)"), QRect(566, 8, 28, 28));
     cmdConfig->setShortcut(QKeySequence(Qt::ALT | Qt::Key_7));
-    cmdLogout = smallButton(this, QStringLiteral("cmdLogout"), QStringLiteral("logout"),
-                            QStringLiteral("Encerrar Sessão do Usuário"), QRect(598, 8, 28, 28));
+    cmdLogout = smallButton(this, QStringLiteral("cmdLogout"), QStringLiteral("logout"), kLogoutTip,
+                            QRect(598, 8, 28, 28));
     cmdAjuda = smallButton(this, QStringLiteral("cmdAjuda"), QStringLiteral("ajuda"),
                            QStringLiteral("Ajuda (F1)"), QRect(630, 8, 28, 28));
     cmdAjuda->setShortcut(QKeySequence(Qt::Key_F1));
@@ -196,7 +194,6 @@ void MainWindow::buildControls() {
         label(this, QStringLiteral("lblIdentCelular"), QRect(116, 504, 220, 14), arial(8));
     lblIdentEmail =
         label(this, QStringLiteral("lblIdentEmail"), QRect(116, 518, 220, 14), arial(8));
-    setIdentityDefaults();
 
     tmrChecagem = new QTimer(this);
     tmrChecagem->setObjectName(QStringLiteral("tmrChecagem"));
@@ -241,6 +238,25 @@ void MainWindow::buildControls() {
 
     // Keeps the skin behind every control created later by the panels.
     picMainSkin->lower();
+
+    // The panels, their frames and the reminders forget their own values; the
+    // window itself goes back to how it was built: no panel, no owner.
+    ctx_.resets.add(this, [this] { endSession(); });
+}
+
+void MainWindow::endSession() {
+    tmrChecagem->stop();
+    tmrRelogio->stop();
+    for (Panel* frame : std::as_const(panels_)) {
+        frame->hide();
+    }
+    panelName_.clear();
+    frmLinhaApagar->hide();
+    setPrintButtonVisible(false);
+    for (QLabel* l : {lblData, lblIdentNome, lblIdentTelefone, lblIdentCelular, lblIdentEmail}) {
+        l->clear();
+    }
+    cmdLogout->setToolTip(kLogoutTip);
 }
 
 QPushButton* MainWindow::tabButton(const QString& name, const char* icon, const QString& tip) {
@@ -266,23 +282,14 @@ void MainWindow::shapeOnce() {
     }
 }
 
-void MainWindow::setIdentityDefaults() {
-    for (QLabel* l : {lblIdentNome, lblIdentTelefone, lblIdentCelular, lblIdentEmail}) {
-        l->setText(kIdentDefault);
-    }
-}
-
 void MainWindow::showIdentity() {
+    // An empty value shows empty: a label never keeps someone else's text.
     const Session& s = ctx_.session;
-    const std::pair<QLabel*, const QString*> values[] = {{lblIdentNome, &s.name},
-                                                         {lblIdentTelefone, &s.homePhone},
-                                                         {lblIdentCelular, &s.mobilePhone},
-                                                         {lblIdentEmail, &s.email}};
-    for (const auto& [l, value] : values) {
-        if (!value->isEmpty()) {
-            l->setText(*value);
-        }
-    }
+    lblIdentNome->setText(s.name);
+    lblIdentTelefone->setText(s.homePhone);
+    lblIdentCelular->setText(s.mobilePhone);
+    lblIdentEmail->setText(s.email);
+    cmdLogout->setToolTip(QStringLiteral("%1 [%2]").arg(kLogoutTip, s.login));
 }
 
 void MainWindow::setDateCaption(const QDate& day) {
@@ -312,8 +319,6 @@ void MainWindow::loadSequence() {
         return;
     }
     showIdentity();
-    cmdLogout->setToolTip(
-        QStringLiteral("Encerrar Sessão do Usuário [%1]").arg(ctx_.session.login));
     readSettings(ctx_);
     if (findPanel(ctx_.session.lastPanel) != nullptr) {
         if (ctx_.session.lastPanel == panel::Configuracao) {
@@ -332,8 +337,10 @@ void MainWindow::startDueCheck() {
 
 void MainWindow::pressPanel(const QString& name) {
     const PanelInfo* info = findPanel(name);
+    // Nobody is logged on while a new user is being made, nor after a session
+    // ended (a handler still running then opens nothing).
     if (info == nullptr || name == panel::Configuracao || panelName_ == name ||
-        ctx_.session.newUserMode) {
+        !ctx_.session.loggedOn()) {
         return;
     }
     restoreFocus();
@@ -359,7 +366,7 @@ void MainWindow::pressPanel(const QString& name) {
 
 void MainWindow::openSettings() {
     restoreFocus();
-    if (ctx_.session.newUserMode || panelName_ == panel::Configuracao) {
+    if (!ctx_.session.loggedOn() || panelName_ == panel::Configuracao) {
         return;
     }
     setPrintButtonVisible(false);

@@ -40,7 +40,6 @@ public:
     void restoreFocus();
 
     const QString& panelName() const { return panelName_; }
-    void setPanelName(const QString& name) { panelName_ = name; }
     Panel* panelFrame(const QString& name) const { return panels_.value(name); }
     SettingsPanel* settingsPage() const { return settings_; }
     void setPrintButtonVisible(bool visible);
@@ -78,9 +77,8 @@ public:
     // Starts the due-appointment check from its first tick.
     void startDueCheck();
 
-    // Sets the identity labels from the session (empty values keep a label's text).
+    // Sets the identity labels and the logout tip from the session.
     void showIdentity();
-    void setIdentityDefaults();
     void setDateCaption(const QDate& day);
 
 Q_SIGNALS:
@@ -100,6 +98,8 @@ private:
     QPushButton* tabButton(const QString& name, const char* icon, const QString& tip);
     void placeTabGap(const PanelInfo& info);
     void shapeOnce();
+    // The window's own part of a session end.
+    void endSession();
 
     AppContext& ctx_;
     QHash<QString, Panel*> panels_;

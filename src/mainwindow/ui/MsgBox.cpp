@@ -39,6 +39,20 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
     return b;
 }
 
+// The program window a message belongs to: the active one, else the program's
+// window on screen, the reminder first (never the notification-area icon).
+QWidget* messageOwner() {
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    for (const char* name : {"frmLembrete", "frmAgenda", "frmLogon"}) {
+        if (QWidget* w = visibleWindow(QLatin1String(name))) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 QPushButton* cancelButton(QWidget* parent, const char* name, const QRect& geometry) {
@@ -53,7 +67,8 @@ MsgBox::MsgBox(const QString& text, int buttons, int icon, QWidget* parent) : QD
     setObjectName(QStringLiteral("frmMsgBox"));
     setWindowTitle(QStringLiteral("Mensagem do Orvalune"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setModal(true);
+    // Modal to the window it was raised over, not to the notification area.
+    setWindowModality(Qt::WindowModal);
     setFixedSize(324, 124);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -149,7 +164,7 @@ void MsgBox::done(int r) {
 }
 
 bool MsgBoxMessages::show(const QString& text, int buttons, int icon) {
-    MsgBox box(text, buttons, icon, QApplication::activeWindow());
+    MsgBox box(text, buttons, icon, messageOwner());
     box.exec();
     return box.result();
 }

@@ -156,3 +156,17 @@ void showCalendarAt(QCalendarWidget* calendar, const QDate& day, const QPoint& t
 }
 
 } // namespace orv
+
+namespace orv {
+
+void closeAndEmpty(QWidget* frame) {
+    frame->hide();
+    for (QLineEdit* box : frame->findChildren<QLineEdit*>()) {
+        box->clear();
+    }
+    for (QPlainTextEdit* box : frame->findChildren<QPlainTextEdit*>()) {
+        box->clear();
+    }
+}
+
+} // namespace orv

@@ -48,4 +48,8 @@ QLineEdit* emptyGridNotice(QWidget* parent, const QString& name, const QString& 
 QCalendarWidget* panelCalendar(QWidget* parent, const QString& name);
 void showCalendarAt(QCalendarWidget* calendar, const QDate& day, const QPoint& topLeftPx);
 
+// Hides an editor or detail frame and empties every text box in it, so that
+// nothing typed or loaded for one user is left in it for the next.
+void closeAndEmpty(QWidget* frame);
+
 } // namespace orv

@@ -96,6 +96,13 @@ SettingsPage::SettingsPage(AppContext& ctx, QWidget* parent)
     page->setContentsMargins(4, 2, 4, 2);
     page->addLayout(left, 1);
     page->addLayout(right, 1);
+
+    // Nothing of one user's page is left for the next: a "Gravar" pressed then
+    // could only write the boxes of the page filled for him.
+    ctx_.resets.add(this, [this] {
+        sound_->stop();
+        showForm(SettingsForm());
+    });
 }
 
 void SettingsPage::buildScheduleGroup() {

@@ -1,5 +1,6 @@
 #include "mainwindow/ui/WindowServices.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
@@ -114,6 +115,15 @@ void centreOnScreen(QWidget* window) {
         frame.moveCenter(screen->availableGeometry().center());
         window->move(frame.topLeft());
     }
+}
+
+QWidget* visibleWindow(const QString& objectName) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName() == objectName) {
+            return w;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace orv

@@ -27,4 +27,7 @@ void setTopmost(QWidget* window, bool topmost);
 namespace orv {
 // Places a window in the middle of the screen it is on.
 void centreOnScreen(QWidget* window);
+
+// The visible top-level window of that name, or null.
+QWidget* visibleWindow(const QString& objectName);
 } // namespace orv

@@ -16,12 +16,7 @@ ReminderController::ReminderController(AppContext& ctx, QWidget* parent)
                    [this] { return panelShown_ && panelShown_(); },
                    [this] { Q_EMIT dayGridRefreshWanted(); },
                    [this](const reminders::StepFailure& f) { fail(f); }}) {
-    QPointer<ReminderController> self(this);
-    ctx_.resets.add([self] {
-        if (self) {
-            self->reset();
-        }
-    });
+    ctx_.resets.add(this, [this] { reset(); });
 }
 
 ReminderController::~ReminderController() = default;

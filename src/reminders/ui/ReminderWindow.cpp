@@ -63,7 +63,10 @@ ReminderWindow::ReminderWindow(AppContext& ctx, SoundPlayer& sound, QWidget* par
     setObjectName(QStringLiteral("frmLembrete"));
     setWindowTitle(QStringLiteral("Lembrete"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setModal(true);
+    // Modal to the main window and the windows over it, never to the whole
+    // application: the notification-area icon and its menu keep answering
+    // (log out, quit) while the reminder waits.
+    setWindowModality(Qt::WindowModal);
     setFixedSize(400, 246);
     setAutoFillBackground(true);
     QPalette pal = palette();

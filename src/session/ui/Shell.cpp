@@ -25,15 +25,6 @@
 
 namespace orv {
 
-QWidget* visibleWindow(const QString& objectName) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName() == objectName) {
-            return w;
-        }
-    }
-    return nullptr;
-}
-
 Shell::Shell(AppContext& ctx, bool withTray, QObject* parent)
     : QObject(parent), ctx_(ctx), withTray_(withTray), logon_(new LogonWindow),
       tray_(new TrayIcon(this)), backup_(ctx) {
@@ -102,22 +93,34 @@ void Shell::automaticLogon() {
     if (user.eof()) {
         return;
     }
-    loadSession(ctx_.session, user, user.text(QStringLiteral("Login")));
-    ctx_.session.newUserMode = false;
+    leaveActiveSession();
+    startSession(ctx_.session, user, user.text(QStringLiteral("Login")), {});
     openMainWindow(false);
 }
 
 void Shell::onLogon(const QString& login, const QString& password) {
-    const LogonResult result = logOn(ctx_, login, password);
-    switch (result) {
+    const LogonCheck check = checkLogon(ctx_.db, login, password);
+    switch (check.result) {
     case LogonResult::Restore:
         restoreFromLogon();
         return;
     case LogonResult::LoggedOn:
+        leaveActiveSession();
+        startSession(ctx_.session, check.user, login, password);
         openMainWindow(true);
         return;
     default:
-        ctx_.messages.okay(logonRefusal(result), msg::Information);
+        ctx_.messages.okay(logonRefusal(check.result), msg::Information);
+    }
+}
+
+bool Shell::sessionActive() const {
+    return ctx_.session.loggedOn() || ctx_.session.newUserMode;
+}
+
+void Shell::leaveActiveSession() {
+    if (sessionActive()) {
+        leaveSession();
     }
 }
 
@@ -134,6 +137,7 @@ void Shell::onNewUser(const QString& login) {
     case NewUserResult::Accepted:
         break;
     }
+    leaveActiveSession();
     offerImport(ctx_);
     ctx_.session.login = login.trimmed();
     ctx_.session.newUserMode = true;
@@ -150,16 +154,14 @@ void Shell::openMainWindow(bool logOutEntry) {
     tray_->setLogOutVisible(logOutEntry);
     QApplication::processEvents();
 
-    Session& s = ctx_.session;
-    const bool reload = s.restoreFlag || s.loggedOutFlag;
-    s.restoreFlag = false;
-    s.loggedOutFlag = false;
+    // Every logon loads the window for the person who logged on, whatever it
+    // showed before.
+    ctx_.session.restoreFlag = false;
+    ctx_.session.loggedOutFlag = false;
     if (main_ == nullptr) {
         createMainWindow();
-        main_->loadSequence();
-    } else if (reload) {
-        main_->loadSequence();
     }
+    main_->loadSequence();
     main_->show();
     if (ctx_.startedWithArguments) {
         main_->hide();
@@ -205,17 +207,10 @@ void Shell::restoreFromLogon() {
     }
 }
 
-void Shell::hideMainWindow() {
+void Shell::leaveSession() {
     if (main_ != nullptr) {
         main_->hide();
-        main_->tmrChecagem->stop();
-        main_->tmrRelogio->stop();
-        main_->setPanelName({});
     }
-}
-
-void Shell::leaveSession() {
-    hideMainWindow();
     // The session ends even when the data file cannot say whether users are left.
     bool usersExist = true;
     ctx_.guard.bookkeeping([&] { usersExist = endSession(ctx_); });
@@ -241,7 +236,7 @@ void Shell::closeLogonWindow() {
 void Shell::trayShow() {
     QWidget* reminder = visibleWindow(QStringLiteral("frmLembrete"));
     QWidget* box = visibleWindow(QStringLiteral("frmMsgBox"));
-    if (!logon_->isVisible() && !ctx_.session.loggedOn()) {
+    if (!logon_->isVisible() && !sessionActive()) {
         logon_->show();
     } else if (reminder != nullptr && box != nullptr) {
         bringToFront(reminder);
@@ -257,15 +252,16 @@ void Shell::trayShow() {
 }
 
 void Shell::trayLogOut() {
-    for (const char* name : {"frmMsgBox", "frmLembrete"}) {
-        if (QWidget* w = visibleWindow(QLatin1String(name))) {
-            w->close();
-        }
+    // An open reminder closes with the session, its item untouched.
+    if (QWidget* box = visibleWindow(QStringLiteral("frmMsgBox"))) {
+        box->close();
     }
     returnToLogon();
 }
 
 void Shell::quit() {
+    // A due-check pass waiting on a reminder stops with the session.
+    leaveActiveSession();
     for (QWidget* w : QApplication::topLevelWidgets()) {
         w->hide();
     }

@@ -48,9 +48,12 @@ private:
     void onNewUser(const QString& login);
     void openMainWindow(bool logOutEntry);
     void createMainWindow();
-    void hideMainWindow();
     // Ends the session without showing the logon window.
     void leaveSession();
+    // A user logged on, or a new user being made.
+    bool sessionActive() const;
+    // Ends the session still on before another begins.
+    void leaveActiveSession();
     void automaticLogon();
     void closeLogonWindow();
     void restoreFromLogon();
@@ -63,8 +66,5 @@ private:
     TrayIcon* tray_;
     backup::BackupCommands backup_;
 };
-
-// The visible top-level window of that name, or null.
-QWidget* visibleWindow(const QString& objectName);
 
 } // namespace orv

@@ -5,7 +5,6 @@
 #include "mainwindow/ui/WaitCursor.h"
 
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 
 namespace orv::tasks {
@@ -24,11 +23,7 @@ NotesPanel::NotesPanel(AppContext& ctx, QWidget* parent)
             guarded(ctx.guard, this, &NotesPanel::save));
     connect(cmdNotasLimpar, &QPushButton::clicked, this,
             guarded(ctx.guard, this, &NotesPanel::clear));
-    ctx.resets.add([panel = QPointer<NotesPanel>(this)] {
-        if (panel) {
-            panel->reset();
-        }
-    });
+    ctx.resets.add(this, [this] { reset(); });
 }
 
 void NotesPanel::load() {

@@ -14,7 +14,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -42,11 +41,7 @@ TasksPanel::TasksPanel(AppContext& ctx, QWidget* parent)
     setFont(arial(8));
     buildList();
     buildDetailFrame();
-    ctx.resets.add([panel = QPointer<TasksPanel>(this)] {
-        if (panel) {
-            panel->reset();
-        }
-    });
+    ctx.resets.add(this, [this] { reset(); });
 }
 
 void TasksPanel::buildList() {
@@ -262,7 +257,7 @@ void TasksPanel::reset() {
     rows_.clear();
     grdTarefas->clearRows();
     calTarefas->hide();
-    frmTarefasDados->hide();
+    closeAndEmpty(frmTarefasDados);
 }
 
 void TasksPanel::print() {
