@@ -106,12 +106,40 @@ TEST(Logon, ImportOnlyWithOldFileAndFlagN) {
     EXPECT_FALSE(canImport(app.ctx));
 }
 
-TEST(Startup, DataFileChecksAndLeftovers) {
+TEST(Startup, DataFileChecksIndexesAndLeftovers) {
     TestApp app;
+    const QByteArray fresh = fileBytes(app.ctx.paths.dataFile());
     EXPECT_EQ(checkDataFile(app.ctx.db).check, DataCheck::Usable);
+    EXPECT_EQ(fileBytes(app.ctx.paths.dataFile()), fresh) << "a current file is not written";
     EXPECT_FALSE(checkDataFile(app.ctx.db).hasUsers);
     app.addUser(QStringLiteral("ANA"));
     EXPECT_TRUE(checkDataFile(app.ctx.db).hasUsers);
+
+    // A file from before the current indexes gets them, all in one go and
+    // nothing else; a file that cannot take them still starts, unchanged.
+    const auto schema = [&] {
+        QStringList items;
+        for (RowSet rs = app.ctx.db.runQuery(
+                 "Select type, name, sql from sqlite_master Order By type, name");
+             !rs.eof(); rs.moveNext()) {
+            items << rs.text("type") + rs.text("name") + rs.text("sql");
+        }
+        return items;
+    };
+    const QStringList current = schema();
+    for (const char* sql : {"Drop Index TarefasUsuarioFim", "Drop Index EnderecosUsuarioNome",
+                            "Create Index EnderecosUsuarioNome On Enderecos (Usuario, Nome)",
+                            "Drop Index SaldosUsuarioAno",
+                            "Insert into Saldos (Usuario, Ano) values (1, 2020), (1, 2020)"}) {
+        app.ctx.db.executeSql(QString::fromLatin1(sql));
+    }
+    const QStringList old = schema();
+    EXPECT_TRUE(checkDataFile(app.ctx.db).hasUsers) << "the unique index cannot be made";
+    EXPECT_EQ(schema(), old);
+    app.ctx.db.executeSql("Delete from Saldos");
+    EXPECT_TRUE(checkDataFile(app.ctx.db).hasUsers);
+    EXPECT_EQ(schema(), current);
+    EXPECT_EQ(app.count("Usuarios"), 1);
 
     QFile::remove(app.ctx.paths.dataFile());
     EXPECT_EQ(checkDataFile(app.ctx.db).check, DataCheck::FileInvalid);
