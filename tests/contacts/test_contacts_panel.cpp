@@ -300,7 +300,7 @@ TEST(ContactsInTheMainWindow, ABirthdayContactFromNewToDeleted) {
     const auto dayShows = [&](const QDate& day) {
         schedule->showDay(day);
         for (int r = 1; r < schedule->grdCompromissos->rows(); ++r) {
-            for (int c = 1; c < schedule->grdCompromissos->columnCount(); ++c) {
+            for (int c = 1; c < schedule->grdCompromissos->columns(); ++c) {
                 if (schedule->grdCompromissos->text(r, c).contains("Aniversário Rui")) {
                     return true;
                 }

@@ -104,19 +104,16 @@ void ContactsPanel::afterShow() {
 }
 
 void ContactsPanel::loadList(bool fill) {
-    resetContactGrid(*grdEndereco);
     if (!fill) {
+        resetContactGrid(*grdEndereco);
         return;
     }
-    const QVector<ContactRow> rows = listContacts(ctx_, state_.filter);
-    grdEndereco->setUpdatesEnabled(false);
-    for (const ContactRow& row : rows) {
-        addContactRow(*grdEndereco, row);
-    }
-    grdEndereco->setUpdatesEnabled(true);
-    txtEnderecoSemRegistro->setVisible(rows.isEmpty());
+    ContactList list = listContacts(ctx_, state_.filter);
+    const bool none = list.isEmpty();
+    showContacts(*grdEndereco, std::move(list));
+    txtEnderecoSemRegistro->setVisible(none);
     txtEnderecoSemRegistro->setEnabled(false);
-    if (rows.isEmpty()) {
+    if (none) {
         txtEnderecoSemRegistro->raise();
     }
 }

@@ -47,6 +47,17 @@ void layOutColumns(Grid& grid, const QVector<GridColumn>& columns) {
     }
 }
 
+GridRow alignedRow(const QVector<GridColumn>& columns, std::initializer_list<QString> texts) {
+    GridRow row(static_cast<int>(columns.size()));
+    int c = 0;
+    for (const QString& text : texts) {
+        row.cells[c].text = text;
+        row.cells[c].setAlignment(columns[c].cellAlignment);
+        ++c;
+    }
+    return row;
+}
+
 QLabel* panelLabel(QWidget* parent, const QString& text, const QRect& twipsRect, QWidget* buddy) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(pixels(twipsRect));
