@@ -59,16 +59,10 @@ bool leftForAnotherControl(QEvent* event) {
 // Columns 2 to 5 in the entry's colour, the done picture.
 GridRow gridRow(const LedgerRow& row) {
     static const QVector<GridColumn> columns = ledgerColumns(1);
-    GridRow r = alignedRow(columns, {QString::number(row.key), QString(), row.dateText,
-                                     row.descriptionText, row.receivedText, row.paidText});
-    const QColor colour = toColour(row.colour);
-    for (int c = 2; c < r.cells.size(); ++c) {
-        r.cells[c].setForeground(colour);
-    }
-    if (row.done) {
-        r.cells[1].setPicture(QStringLiteral("imgExecutado"), Qt::AlignCenter);
-    }
-    return r;
+    return markedRow(columns,
+                     {QString::number(row.key), QString(), row.dateText, row.descriptionText,
+                      row.receivedText, row.paidText},
+                     row.done, 2, row.colour, RowColour::Text);
 }
 
 } // namespace

@@ -58,6 +58,22 @@ GridRow alignedRow(const QVector<GridColumn>& columns, std::initializer_list<QSt
     return row;
 }
 
+GridRow markedRow(const QVector<GridColumn>& columns, std::initializer_list<QString> texts,
+                  bool done, int first, const Rgb& colour, RowColour paint) {
+    GridRow row = alignedRow(columns, texts);
+    for (int c = first; c < row.cells.size(); ++c) {
+        if (paint == RowColour::Text) {
+            row.cells[c].setForeground(toColour(colour));
+        } else {
+            row.cells[c].setBackground(toColour(colour));
+        }
+    }
+    if (done) {
+        row.cells[1].setPicture(QStringLiteral("imgExecutado"), Qt::AlignCenter);
+    }
+    return row;
+}
+
 QLabel* panelLabel(QWidget* parent, const QString& text, const QRect& twipsRect, QWidget* buddy) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(pixels(twipsRect));

@@ -34,15 +34,10 @@ QRadioButton* option(QWidget* parent, const QString& name, const QString& text, 
 // Columns 1 to 5 in the priority's colour, the done picture, the height of the lines.
 GridRow gridRow(const TaskRow& row) {
     static const QVector<GridColumn> columns = taskColumns(0, 0);
-    GridRow r = alignedRow(columns, {QString::number(row.key), QString(), row.startText,
-                                     row.priorityText, row.description, row.endText});
-    const QColor background = toColour(row.background);
-    for (int c = 1; c < r.cells.size(); ++c) {
-        r.cells[c].setBackground(background);
-    }
-    if (row.done) {
-        r.cells[1].setPicture(QStringLiteral("imgExecutado"), Qt::AlignCenter);
-    }
+    GridRow r = markedRow(columns,
+                          {QString::number(row.key), QString(), row.startText, row.priorityText,
+                           row.description, row.endText},
+                          row.done, 1, row.background, RowColour::Background);
     r.heightTwips = row.height;
     return r;
 }
