@@ -7,31 +7,46 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
-#include <string>
 
 namespace orv::contacts {
 namespace {
 
 constexpr QChar kTab = QLatin1Char('\t');
 
-// The fields of the row record, in order; the keys are whole numbers.
-struct RecordColumn {
+// The fields kept for each row, in order: the thirteen of the row record
+// (the keys as whole numbers), then the name, the company and the owner's
+// login (empty for the user's own contacts).
+struct ListColumn {
     const char* name;
     bool key;
 };
-constexpr std::array<RecordColumn, 13> kRecordColumns = {{{"Chave", true},
-                                                          {"Compartilhado", false},
-                                                          {"ChaveAniversario", true},
-                                                          {"Endereco", false},
-                                                          {"Cidade", false},
-                                                          {"Estado", false},
-                                                          {"Cep", false},
-                                                          {"Email", false},
-                                                          {"FoneRes", false},
-                                                          {"FoneCel", false},
-                                                          {"FoneCom", false},
-                                                          {"Aniversario", false},
-                                                          {"Observacao", false}}};
+constexpr int kRecordFields = 13;
+constexpr std::array<ListColumn, 16> kListColumns = {{{"Chave", true},
+                                                      {"Compartilhado", false},
+                                                      {"ChaveAniversario", true},
+                                                      {"Endereco", false},
+                                                      {"Cidade", false},
+                                                      {"Estado", false},
+                                                      {"Cep", false},
+                                                      {"Email", false},
+                                                      {"FoneRes", false},
+                                                      {"FoneCel", false},
+                                                      {"FoneCom", false},
+                                                      {"Aniversario", false},
+                                                      {"Observacao", false},
+                                                      {"Nome", false},
+                                                      {"Empresa", false},
+                                                      {"NomeUsuario", false}}};
+enum Field {
+    Shared = 1,
+    HomePhone = 8,
+    MobilePhone = 9,
+    BusinessPhone = 10,
+    Birthday = 11,
+    Name = 13,
+    Company = 14,
+    Login = 15
+};
 
 // A field inside the row record: a TAB of its own (pasted into the notes, say)
 // is written as "\t" and a backslash as "\\", so that splitting the record
@@ -48,13 +63,6 @@ void appendField(std::string& record, QByteArrayView field) {
         record += *stop == '\t' ? "\\t" : "\\\\";
         run = stop + 1;
     }
-    record += '\t';
-}
-
-void appendKey(std::string& record, qint64 key) {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, key);
-    record.append(digits, end.ptr);
     record += '\t';
 }
 
@@ -75,71 +83,12 @@ QString unescapeField(const QString& field) {
     return text;
 }
 
-// Column positions of the contact query, looked up once per result.
-struct Layout {
-    explicit Layout(const RowCursor& row)
-        : name(row.column("Nome")), company(row.column("Empresa")), owner(row.column("Usuario")),
-          login(row.column("NomeUsuario")), shared(row.column("Compartilhado")),
-          homePhone(row.column("FoneRes")), mobilePhone(row.column("FoneCel")),
-          businessPhone(row.column("FoneCom")), birthday(row.column("Aniversario")) {
-        for (std::size_t i = 0; i < kRecordColumns.size(); ++i) {
-            record[i] = row.column(kRecordColumns[i].name);
-        }
+QString utf8(std::initializer_list<QByteArrayView> pieces) {
+    std::string joined;
+    for (const QByteArrayView piece : pieces) {
+        joined.append(piece.data(), static_cast<std::size_t>(piece.size()));
     }
-    int name, company, owner, login, shared, homePhone, mobilePhone, businessPhone, birthday;
-    std::array<int, kRecordColumns.size()> record{};
-};
-
-QString firstPhone(const RowCursor& row, const Layout& at) {
-    for (const int column : {at.homePhone, at.businessPhone, at.mobilePhone}) {
-        if (!row.utf8(column).isEmpty()) {
-            return row.text(column);
-        }
-    }
-    return {};
-}
-
-// Turns the stored UTF-8 into the rows' texts, reusing one buffer for the
-// pieces a cell is made of, so each cell costs a single allocation.
-class CellBuilder {
-public:
-    QString joined(std::initializer_list<QByteArrayView> pieces) {
-        buffer_.clear();
-        for (const QByteArrayView piece : pieces) {
-            buffer_.append(piece.data(), static_cast<std::size_t>(piece.size()));
-        }
-        return text();
-    }
-    QString record(const RowCursor& row, const Layout& at) {
-        buffer_.clear();
-        for (std::size_t i = 0; i < kRecordColumns.size(); ++i) {
-            if (kRecordColumns[i].key) {
-                appendKey(buffer_, row.integer(at.record[i]));
-            } else {
-                appendField(buffer_, row.utf8(at.record[i]));
-            }
-        }
-        return text();
-    }
-
-private:
-    QString text() const {
-        return QString::fromUtf8(buffer_.data(), static_cast<qsizetype>(buffer_.size()));
-    }
-    std::string buffer_;
-};
-
-ContactRow rowOf(const RowCursor& row, const Layout& at, qint64 user, CellBuilder& cells) {
-    ContactRow r;
-    r.record = cells.record(row, at);
-    const QByteArrayView login = row.utf8(at.login);
-    r.nameCell = login.isEmpty() ? cells.joined({"    ", row.utf8(at.name)})
-                                 : cells.joined({"    ", row.utf8(at.name), " [", login, "]"});
-    r.sharedPicture = row.utf8(at.shared) == "S" && row.integer(at.owner) != user;
-    r.phoneCell = firstPhone(row, at);
-    r.companyCell = cells.joined({"  ", row.utf8(at.company)});
-    r.birthdayCell = row.text(at.birthday);
-    return r;
+    return QString::fromUtf8(joined.data(), static_cast<qsizetype>(joined.size()));
 }
 
 } // namespace
@@ -157,19 +106,103 @@ const QVector<GridColumn>& contactColumns() {
     return columns;
 }
 
-QVector<ContactRow> listContacts(const AppContext& ctx, const ContactFilter& filter) {
+ContactList::Row& ContactList::addRow(std::size_t bytes) {
+    constexpr std::size_t kBlock = 64 * 1024;
+    if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < bytes) {
+        blocks_.emplace_back().reserve(std::max(kBlock, bytes));
+    }
+    Row& r = rows_.emplace_back();
+    r.block = static_cast<int>(blocks_.size()) - 1;
+    r.begin = static_cast<int>(blocks_.back().size());
+    return r;
+}
+
+QByteArrayView ContactList::field(int row, int field) const {
+    const Row& r = rows_.at(static_cast<std::size_t>(row));
+    const int begin = field == 0 ? r.begin : r.ends[field - 1];
+    return QByteArrayView(blocks_[static_cast<std::size_t>(r.block)].data() + begin,
+                          r.ends[field] - begin);
+}
+
+QString ContactList::text(int row, int field) const {
+    const QByteArrayView bytes = this->field(row, field);
+    return QString::fromUtf8(bytes.data(), bytes.size());
+}
+
+QString ContactList::record(int row) const {
+    std::string record;
+    for (int f = 0; f < kRecordFields; ++f) {
+        appendField(record, field(row, f));
+    }
+    return QString::fromUtf8(record.data(), static_cast<qsizetype>(record.size()));
+}
+
+QString ContactList::nameCell(int row) const {
+    const QByteArrayView login = field(row, Login);
+    return login.isEmpty() ? utf8({"    ", field(row, Name)})
+                           : utf8({"    ", field(row, Name), " [", login, "]"});
+}
+
+QString ContactList::phoneCell(int row) const {
+    for (const int f : {HomePhone, BusinessPhone, MobilePhone}) {
+        if (!field(row, f).isEmpty()) {
+            return text(row, f);
+        }
+    }
+    return {};
+}
+
+QString ContactList::companyCell(int row) const {
+    return utf8({"  ", field(row, Company)});
+}
+
+QString ContactList::birthdayCell(int row) const {
+    return text(row, Birthday);
+}
+
+ContactRow ContactList::row(int row) const {
+    return {record(row),    nameCell(row),    sharedPicture(row),
+            phoneCell(row), companyCell(row), birthdayCell(row)};
+}
+
+static_assert(kListColumns.size() == 16, "the fields a list row keeps");
+
+ContactList listContacts(const AppContext& ctx, const ContactFilter& filter) {
     const qint64 user = ctx.session.userCode;
     const BoundQuery q = contactQuery(user, ctx.settings.showShared, filter);
-    QVector<ContactRow> result;
-    std::optional<Layout> at;
-    CellBuilder cells;
+    ContactList list;
+    std::array<int, kListColumns.size()> at{};
+    int owner = -1;
     ctx.db.forEachRow(q.sql, q.params, [&](const RowCursor& row) {
-        if (!at) {
-            at.emplace(row);
+        if (owner < 0) {
+            for (std::size_t i = 0; i < kListColumns.size(); ++i) {
+                at[i] = row.column(kListColumns[i].name);
+            }
+            owner = row.column("Usuario");
         }
-        result.push_back(rowOf(row, *at, user, cells));
+        // The fields are measured first, to find the row room in one block.
+        std::array<QByteArrayView, kListColumns.size()> fields;
+        std::array<char[24], kListColumns.size()> digits;
+        std::size_t size = 0;
+        for (std::size_t i = 0; i < kListColumns.size(); ++i) {
+            if (kListColumns[i].key) {
+                const auto end =
+                    std::to_chars(digits[i], digits[i] + sizeof digits[i], row.integer(at[i]));
+                fields[i] = QByteArrayView(digits[i], end.ptr - digits[i]);
+            } else {
+                fields[i] = row.utf8(at[i]);
+            }
+            size += static_cast<std::size_t>(fields[i].size());
+        }
+        ContactList::Row& r = list.addRow(size);
+        std::string& block = list.blocks_.back();
+        for (std::size_t i = 0; i < kListColumns.size(); ++i) {
+            block.append(fields[i].data(), static_cast<std::size_t>(fields[i].size()));
+            r.ends[i] = static_cast<int>(block.size());
+        }
+        r.shared = row.utf8(at[Shared]) == "S" && row.integer(owner) != user;
     });
-    return result;
+    return list;
 }
 
 Contact contactFromRow(const QString& record, const QString& nameCell, const QString& companyCell) {

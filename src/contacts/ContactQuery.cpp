@@ -2,22 +2,27 @@
 
 namespace orv::contacts {
 
-BoundQuery contactQuery(qint64 user, bool showShared, const ContactFilter& filter) {
+BoundQuery contactQuery(qint64 user, bool showShared, const ContactFilter& filter,
+                        const QString& order) {
     BoundQuery q;
-    q.sql = QStringLiteral("Select *,'' as NomeUsuario from Enderecos Where Usuario = ? ") +
-            filter.condition();
-    q.params << user << filter.params();
-    // The halves never share a row (one owner each), so they are joined without
-    // the duplicate check a plain union would sort the whole book for.
+    QStringList selects;
+    const auto select = [&](const QString& head, const Params& headParams) {
+        for (const ContactFilter::Part& part : filter.parts()) {
+            selects << head + part.condition;
+            q.params << headParams << part.params;
+        }
+    };
+    select(QStringLiteral("Select *,'' as NomeUsuario from Enderecos Where Usuario = ? "), {user});
     if (showShared) {
-        q.sql += QStringLiteral(" Union All Select *,(Select Login from Usuarios Where Codigo = "
-                                "Usuario) as NomeUsuario from Enderecos Where Usuario <> ? and "
-                                "Compartilhado = 'S' ") +
-                 filter.condition();
-        q.params << user << filter.params();
+        select(QStringLiteral("Select *,(Select Login from Usuarios Where Codigo = Usuario) as "
+                              "NomeUsuario from Enderecos Where Usuario <> ? and "
+                              "Compartilhado = 'S' "),
+               {user});
     }
-    // Names sort without regard to case, as a person reads an address book.
-    q.sql += QStringLiteral(" Order By Nome Collate NoCase,Empresa Collate NoCase ");
+    // The selects never share a row (one owner each, one part each), so they
+    // are joined without the duplicate check a plain union would sort the
+    // whole book for.
+    q.sql = selects.join(QStringLiteral(" Union All ")) + QStringLiteral(" Order By ") + order;
     return q;
 }
 

@@ -11,12 +11,19 @@ struct BoundQuery {
     Params params;
 };
 
+// The order of the address book: names without regard to case, as a person
+// reads an address book, then companies. The list-ordered indexes of the data
+// file (owner or sharing flag, then name and company) follow the same order,
+// so the whole book is read in order rather than sorted.
+inline const QString kContactOrder = QStringLiteral("Nome Collate NoCase,Empresa Collate NoCase");
+
 // The address book of a user: his own contacts and, when he asks to see shared
 // entries, the contacts other users share, each half narrowed by the filter and
-// the whole ordered by name and company. Other users' rows carry the owner's
-// login in the computed column NomeUsuario, the user's own rows an empty one.
-// The contact list and the printed address book both run it.
-BoundQuery contactQuery(qint64 user, bool showShared, const ContactFilter& filter);
+// the whole in the given order. Other users' rows carry the owner's login in
+// the computed column NomeUsuario, the user's own rows an empty one. The
+// contact list and the printed address book both run it.
+BoundQuery contactQuery(qint64 user, bool showShared, const ContactFilter& filter,
+                        const QString& order = kContactOrder);
 RowSet runContactQuery(const Db& db, qint64 user, bool showShared, const ContactFilter& filter);
 
 } // namespace orv::contacts

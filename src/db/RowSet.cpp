@@ -11,6 +11,9 @@ RowSet::RowSet(QStringList columns, QVector<QVector<QVariant>> rows) {
         if (!data->index.contains(key)) {
             data->index.insert(key, i);
         }
+        if (!data->exact.contains(columns[i])) {
+            data->exact.insert(columns[i], data->index.value(key));
+        }
     }
     data->columns = std::move(columns);
     data->rows = std::move(rows);
@@ -36,6 +39,10 @@ const QVector<QVariant>& RowSet::current() const {
 
 int RowSet::columnIndex(const QString& column) const {
     if (data_) {
+        // Callers mostly spell a column as the store does: no lower-case copy then.
+        if (const auto it = data_->exact.constFind(column); it != data_->exact.constEnd()) {
+            return it.value();
+        }
         const auto it = data_->index.constFind(column.toLower());
         if (it != data_->index.constEnd()) {
             return it.value();
@@ -87,11 +94,48 @@ QString storedTime(const QTime& time) {
     return time.toString(QStringLiteral("HH:mm:ss"));
 }
 
+namespace {
+
+// The number written by `count` digits at `from`, or -1 when one is not a digit.
+int digitsAt(const QString& text, int from, int count) {
+    int value = 0;
+    for (int i = from; i < from + count; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9') {
+            return -1;
+        }
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+} // namespace
+
+// The stored forms are fixed ("yyyy-MM-dd", "HH:mm:ss"), read digit by digit:
+// a list of thousands of rows reads two dates each, and a parser driven by a
+// format string costs more than the rest of the row. Anything else goes to
+// that parser.
 QDate parseStoredDate(const QString& text) {
+    if (text.size() >= 10 && text.at(4) == u'-' && text.at(7) == u'-') {
+        const int year = digitsAt(text, 0, 4);
+        const int month = digitsAt(text, 5, 2);
+        const int day = digitsAt(text, 8, 2);
+        if (year >= 0 && month >= 0 && day >= 0) {
+            return QDate(year, month, day); // invalid for a day that does not exist
+        }
+    }
     return QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
 }
 
 QTime parseStoredTime(const QString& text) {
+    if (text.size() == 8 && text.at(2) == u':' && text.at(5) == u':') {
+        const int hour = digitsAt(text, 0, 2);
+        const int minute = digitsAt(text, 3, 2);
+        const int second = digitsAt(text, 6, 2);
+        if (hour >= 0 && minute >= 0 && second >= 0) {
+            return QTime(hour, minute, second); // invalid for a time that does not exist
+        }
+    }
     QTime t = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
     if (!t.isValid()) {
         t = QTime::fromString(text, QStringLiteral("HH:mm"));

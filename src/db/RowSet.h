@@ -39,6 +39,7 @@ private:
     struct Data {
         QStringList columns;
         QHash<QString, int> index; // lower-case column name -> position
+        QHash<QString, int> exact; // column name as the store spells it -> position
         QVector<QVector<QVariant>> rows;
     };
     const QVector<QVariant>& current() const;

@@ -4,7 +4,9 @@
 #include "db/DbError.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QMap>
+#include <QStringList>
 #include <functional>
 #include <sqlcipher/sqlite3.h>
 
@@ -27,7 +29,6 @@ CREATE TABLE Usuarios (
     Aniversario TEXT,
     Pastinha TEXT
 );
-CREATE INDEX UsuariosLogin ON Usuarios (Login);
 
 CREATE TABLE Configuracao (
     Chave INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -40,7 +41,6 @@ CREATE TABLE Configuracao (
     ChecagemGeral INTEGER,
     VisualizarCompartilhamento TEXT
 );
-CREATE INDEX ConfiguracaoUsuario ON Configuracao (Usuario);
 
 CREATE TABLE Compromissos (
     Chave INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -53,10 +53,6 @@ CREATE TABLE Compromissos (
     Status TEXT,
     Compartilhado TEXT
 );
-CREATE INDEX CompromissosUsuarioData ON Compromissos (Usuario, Data, Hora);
-CREATE INDEX CompromissosDataCompartilhado ON Compromissos (Data, Compartilhado);
-CREATE INDEX CompromissosPai ON Compromissos (ChavePai);
-CREATE INDEX CompromissosPendentes ON Compromissos (Usuario, Status, Data);
 
 CREATE TABLE Enderecos (
     Chave INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -76,8 +72,6 @@ CREATE TABLE Enderecos (
     Compartilhado TEXT,
     ChaveAniversario INTEGER NOT NULL DEFAULT 0
 );
-CREATE INDEX EnderecosUsuarioNome ON Enderecos (Usuario, Nome COLLATE NOCASE, Empresa COLLATE NOCASE);
-CREATE INDEX EnderecosCompartilhado ON Enderecos (Compartilhado, Nome COLLATE NOCASE, Empresa COLLATE NOCASE);
 
 CREATE TABLE Financas (
     Chave INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -88,7 +82,6 @@ CREATE TABLE Financas (
     Pago REAL,
     Efetuado TEXT
 );
-CREATE INDEX FinancasUsuarioData ON Financas (Usuario, Data);
 
 CREATE TABLE Saldos (
     Usuario INTEGER NOT NULL,
@@ -98,7 +91,6 @@ CREATE TABLE Saldos (
     M7 REAL NOT NULL DEFAULT 0, M8 REAL NOT NULL DEFAULT 0, M9 REAL NOT NULL DEFAULT 0,
     M10 REAL NOT NULL DEFAULT 0, M11 REAL NOT NULL DEFAULT 0, M12 REAL NOT NULL DEFAULT 0
 );
-CREATE UNIQUE INDEX SaldosUsuarioAno ON Saldos (Usuario, Ano);
 
 CREATE TABLE Tarefas (
     Chave INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -109,14 +101,12 @@ CREATE TABLE Tarefas (
     Status TEXT,
     Prioridade INTEGER
 );
-CREATE INDEX TarefasUsuarioFim ON Tarefas (Usuario, DataFim, Prioridade);
 
 CREATE TABLE Notas (
     Chave INTEGER PRIMARY KEY AUTOINCREMENT,
     Usuario INTEGER NOT NULL,
     Notas TEXT
 );
-CREATE INDEX NotasUsuario ON Notas (Usuario);
 
 CREATE TABLE Sistema (EfetuoImportacao TEXT NOT NULL);
 INSERT INTO Sistema (EfetuoImportacao) VALUES ('N');
@@ -165,6 +155,39 @@ const TableColumns& freshTables() {
     return tables;
 }
 
+// The look-up indexes. The contact list reads its rows, and a letter's range
+// of names, in the order of the (owner, name, company) indexes; the day grid,
+// the reminders, the ledger and the task list each read through an index of
+// their own. A data file made before one of them was added
+// or changed gets it at start-up (upgradeIndexes).
+const char* const kIndexes[] = {
+    "CREATE INDEX UsuariosLogin ON Usuarios (Login)",
+    "CREATE INDEX ConfiguracaoUsuario ON Configuracao (Usuario)",
+    "CREATE INDEX CompromissosUsuarioData ON Compromissos (Usuario, Data, Hora)",
+    "CREATE INDEX CompromissosDataCompartilhado ON Compromissos (Data, Compartilhado)",
+    "CREATE INDEX CompromissosPai ON Compromissos (ChavePai)",
+    "CREATE INDEX CompromissosPendentes ON Compromissos (Usuario, Status, Data)",
+    "CREATE INDEX EnderecosUsuarioNome ON Enderecos (Usuario, Nome COLLATE NOCASE, Empresa "
+    "COLLATE NOCASE)",
+    "CREATE INDEX EnderecosCompartilhado ON Enderecos (Compartilhado, Nome COLLATE NOCASE, "
+    "Empresa COLLATE NOCASE)",
+    "CREATE INDEX FinancasUsuarioData ON Financas (Usuario, Data)",
+    "CREATE UNIQUE INDEX SaldosUsuarioAno ON Saldos (Usuario, Ano)",
+    "CREATE INDEX TarefasUsuarioFim ON Tarefas (Usuario, DataFim, Prioridade)",
+    "CREATE INDEX NotasUsuario ON Notas (Usuario)",
+};
+
+// The index name of a statement: the word before " ON ".
+QString indexName(const QString& statement) {
+    const QString head = statement.section(QStringLiteral(" ON "), 0, 0);
+    return head.section(QLatin1Char(' '), -1);
+}
+
+// Statements compared as the store keeps them, whatever their spacing or case.
+QString comparable(const QString& statement) {
+    return statement.simplified().toLower();
+}
+
 } // namespace
 
 bool isWholeDataFile(const QString& path) {
@@ -199,7 +222,38 @@ void createDataFile(const QString& path) {
     if (QFileInfo::exists(path)) {
         throw DbError(kFileFailure, QStringLiteral("%1 já existe.").arg(path));
     }
-    SqlCipherFile::create(path, Db::dataPassphrase(), QString::fromUtf8(kSchema));
+    QString script = QString::fromUtf8(kSchema);
+    for (const char* index : kIndexes) {
+        script += QString::fromUtf8(index) + QStringLiteral(";\n");
+    }
+    SqlCipherFile::create(path, Db::dataPassphrase(), script);
+}
+
+int upgradeIndexes(Db& db) {
+    QHash<QString, QString> present;
+    RowSet rs = db.runQuery(QStringLiteral(
+        "Select name, sql from sqlite_master Where type = 'index' and sql Is Not Null"));
+    for (; !rs.eof(); rs.moveNext()) {
+        present.insert(rs.text(QStringLiteral("name")).toLower(), rs.text(QStringLiteral("sql")));
+    }
+    QStringList wanted;
+    for (const char* index : kIndexes) {
+        const QString statement = QString::fromUtf8(index);
+        const auto it = present.constFind(indexName(statement).toLower());
+        if (it == present.constEnd() || comparable(*it) != comparable(statement)) {
+            wanted << statement;
+        }
+    }
+    if (wanted.isEmpty()) {
+        return 0;
+    }
+    Transaction t(db);
+    for (const QString& statement : wanted) {
+        db.executeSql(QStringLiteral("Drop Index If Exists ") + indexName(statement));
+        db.executeSql(statement);
+    }
+    t.commit();
+    return static_cast<int>(wanted.size());
 }
 
 } // namespace orv

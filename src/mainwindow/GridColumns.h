@@ -26,9 +26,25 @@ struct GridColumn {
     Qt::Alignment cellAlignment = Qt::AlignHCenter;
 };
 
-// A day as the grids and date boxes show it: "DD/MM/YYYY".
+// A day as the grids and date boxes show it: "DD/MM/YYYY". Written digit by
+// digit: a list shows thousands of them.
 inline QString shownDate(const QDate& day) {
-    return day.toString(QStringLiteral("dd/MM/yyyy"));
+    int year = 0, month = 0, dayOfMonth = 0;
+    day.getDate(&year, &month, &dayOfMonth);
+    if (!day.isValid() || year < 1 || year > 9999) {
+        return day.toString(QStringLiteral("dd/MM/yyyy"));
+    }
+    const char16_t text[] = {char16_t(u'0' + dayOfMonth / 10),
+                             char16_t(u'0' + dayOfMonth % 10),
+                             u'/',
+                             char16_t(u'0' + month / 10),
+                             char16_t(u'0' + month % 10),
+                             u'/',
+                             char16_t(u'0' + year / 1000),
+                             char16_t(u'0' + year / 100 % 10),
+                             char16_t(u'0' + year / 10 % 10),
+                             char16_t(u'0' + year % 10)};
+    return QString(reinterpret_cast<const QChar*>(text), 10);
 }
 
 } // namespace orv

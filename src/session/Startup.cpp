@@ -3,6 +3,7 @@
 #include "backup/BackupDrive.h"
 #include "backup/BackupFiles.h"
 #include "db/DbError.h"
+#include "db/Schema.h"
 #include "session/SingleCopy.h"
 
 #include <QDir>
@@ -17,9 +18,10 @@ void removeVersion1Leftovers(const Paths& paths) {
     }
 }
 
-DataState checkDataFile(const Db& db) {
+DataState checkDataFile(Db& db) {
     try {
         const RowSet users = db.runQuery(QStringLiteral("Select * from usuarios"));
+        bringIndexesUpToDate(db);
         return {DataCheck::Usable, !users.eof()};
     } catch (const DbError& e) {
         return {e.isFileFailure() ? DataCheck::FileInvalid : DataCheck::LibraryFailure, false};
@@ -51,6 +53,17 @@ StartUp startUp(AppContext& ctx, SingleCopy& copy, int screenHeight) {
         return {1};
     }
     return {std::nullopt, data.hasUsers};
+}
+
+bool bringIndexesUpToDate(Db& db) {
+    try {
+        upgradeIndexes(db);
+        return true;
+    } catch (const DbError&) {
+        // A file that cannot be written (read only, full disk, held by another
+        // program) works as before, only slower: it is tried again next time.
+        return false;
+    }
 }
 
 } // namespace orv

@@ -34,7 +34,11 @@ struct DataState {
     DataCheck check = DataCheck::Usable;
     bool hasUsers = false;
 };
-DataState checkDataFile(const Db& db);
+DataState checkDataFile(Db& db);
+
+// Gives an older data file the program's current indexes (see upgradeIndexes);
+// false, and nothing changed, when the file cannot take them.
+bool bringIndexesUpToDate(Db& db);
 
 class SingleCopy;
 

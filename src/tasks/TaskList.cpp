@@ -1,7 +1,5 @@
 #include "tasks/TaskList.h"
 
-#include <QRegularExpression>
-
 namespace orv::tasks {
 namespace {
 
@@ -48,9 +46,18 @@ Rgb priorityColour(int priority) {
 }
 
 int lineCount(const QString& description) {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    // split, not count: QString::count() also counts the LF inside a CR LF.
-    return static_cast<int>(description.split(lineBreak).size());
+    int lines = 1;
+    for (qsizetype i = 0; i < description.size(); ++i) {
+        const QChar c = description.at(i);
+        if (c == u'\n' || c == u'\r') {
+            ++lines;
+            // A CR LF pair ends one line.
+            if (c == u'\r' && i + 1 < description.size() && description.at(i + 1) == u'\n') {
+                ++i;
+            }
+        }
+    }
+    return lines;
 }
 
 QVector<GridColumn> taskColumns(int gridHeight, int totalHeight) {

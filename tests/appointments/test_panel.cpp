@@ -60,10 +60,7 @@ struct Panel_ : test::AppointmentFixture {
     // A real mouse click on the row's time cell.
     void clickRow(int row) {
         ASSERT_GT(row, 0);
-        QTableWidgetItem* cell = static_cast<QTableWidget*>(grid)->item(row - 1, 2);
-        grid->scrollToItem(cell);
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                          grid->visualItemRect(cell).center());
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(row, 2).center());
     }
 
     template <typename W> W* find(const char* name) const {

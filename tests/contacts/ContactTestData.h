@@ -42,7 +42,12 @@ struct ContactBook : ::testing::Test {
     }
 
     QVector<contacts::ContactRow> rows(const contacts::ContactFilter& filter = {}) {
-        return contacts::listContacts(app.ctx, filter);
+        const contacts::ContactList list = contacts::listContacts(app.ctx, filter);
+        QVector<contacts::ContactRow> made;
+        for (int i = 0; i < list.size(); ++i) {
+            made << list.row(i);
+        }
+        return made;
     }
     // The name column of the list, without its leading blanks.
     QStringList names(const contacts::ContactFilter& filter = {}) {

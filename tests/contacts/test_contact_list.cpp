@@ -3,6 +3,9 @@
 #include "contacts/ContactQuery.h"
 #include "db/DbError.h"
 
+#include <algorithm>
+#include <array>
+
 using namespace orv;
 using namespace orv::contacts;
 
@@ -15,13 +18,15 @@ QStringList letter(test::ContactBook& book, int index) {
 }
 
 TEST_F(ContactList, LetterButtonsSelectByTheStoredInitial) {
-    for (const char* name : {"Alberto", "ana", "Ágata", "007 Agente", "!sinal", "Bruno", "Wagner",
-                             "Xavier", "xuxa", "Yara", "yuri", "Zeca", "zé"}) {
+    for (const char* name :
+         {"Alberto", "ana", "Ágata", "007 Agente", "!sinal", "Bruno", "Wagner", "Xavier", "xuxa",
+          "Yara", "yuri", "Zeca", "zé", "ßerg", "_nota", "~til"}) {
         save(ana, QString::fromUtf8(name));
     }
     // "0-9" compares the initial as stored: lower-case and accented initials land here.
-    EXPECT_EQ(letter(*this, 0),
-              QStringList({"!sinal", "007 Agente", "ana", "xuxa", "yuri", "zé", "Ágata"}));
+    EXPECT_EQ(letter(*this, 0), QStringList({"!sinal", "007 Agente", "_nota", "ana", "xuxa", "yuri",
+                                             "zé", "~til", "Ágata", "ßerg"}));
+    EXPECT_EQ(letter(*this, 19), QStringList({"ßerg"})) << "upper-cased, ß is SS";
     // The letters compare it upper-cased: "ana" is under "A" too, "Ágata" is not.
     EXPECT_EQ(letter(*this, 1), QStringList({"Alberto", "ana"}));
     EXPECT_EQ(letter(*this, 2), QStringList({"Bruno"}));
@@ -36,8 +41,32 @@ TEST_F(ContactList, LetterButtonsSelectByTheStoredInitial) {
     // A name left empty by an old import neither breaks a letter query nor shows under one.
     app.ctx.db.executeSql("Insert into Enderecos(Usuario,Nome,Compartilhado) values (?,'','N')",
                           {ana});
-    EXPECT_EQ(letter(*this, 0).size(), 7);
-    EXPECT_EQ(names().size(), 14);
+    EXPECT_EQ(letter(*this, 0).size(), 10);
+    EXPECT_EQ(names().size(), 17);
+}
+
+// The buttons select ranges of the initial's code; they take exactly the
+// characters whose upper case begins with the button's letter.
+TEST(LetterInitials, AreTheCharactersWhoseUpperCaseBeginsWithTheLetter) {
+    std::array<QVector<InitialRange>, kLetterCount> ranges;
+    for (int i = 0; i < kLetterCount; ++i) {
+        ranges[i] = letterInitials(i);
+    }
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF) {
+            continue;
+        }
+        const QList<uint> upper = QString::fromUcs4(&c, 1).toUpper().toUcs4();
+        const char32_t u = upper.isEmpty() ? 0 : upper.front();
+        for (int i = 0; i < kLetterCount; ++i) {
+            const bool wanted = i == 0    ? c < U'A' || c > U'Z'
+                                : i == 24 ? u == U'X' || u == U'Y'
+                                          : u == letterCaption(i).at(0).unicode();
+            const bool listed = std::any_of(ranges[i].begin(), ranges[i].end(),
+                                            [c](auto r) { return c >= r.first && c <= r.last; });
+            ASSERT_EQ(listed, wanted) << "U+" << std::hex << unsigned(c) << " under " << i;
+        }
+    }
 }
 
 TEST_F(ContactList, SharedContactsOfOthersFollowTheSetting) {

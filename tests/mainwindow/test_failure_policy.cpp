@@ -110,7 +110,7 @@ struct Window {
     }
     static void clickRow(Grid* g, const QString& text) {
         for (int r = 1; r < g->rows(); ++r) {
-            for (int c = 0; c < g->columnCount(); ++c) {
+            for (int c = 0; c < g->columns(); ++c) {
                 if (g->text(r, c).trimmed() == text) {
                     Q_EMIT g->rowClicked(r);
                     return;

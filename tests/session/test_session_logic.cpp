@@ -171,6 +171,35 @@ TEST(Startup, ClaimsTheFolderCleansLeftoversAndChecksTheData) {
         EXPECT_TRUE(app.messages.standard().value(0).contains("disco pode estar cheio"));
     }
 
+    // A file from before the current indexes gets them, all in one go and
+    // nothing else; a file that cannot take them still starts, unchanged.
+    const auto schema = [&] {
+        QStringList items;
+        for (RowSet rs = app.ctx.db.runQuery(
+                 "Select type, name, sql from sqlite_master Order By type, name");
+             !rs.eof(); rs.moveNext()) {
+            items << rs.text("type") + rs.text("name") + rs.text("sql");
+        }
+        return items;
+    };
+    const QStringList current = schema();
+    const QByteArray untouched = fileBytes(app.ctx.paths.dataFile());
+    checkDataFile(app.ctx.db);
+    EXPECT_EQ(fileBytes(app.ctx.paths.dataFile()), untouched) << "a current file is not written";
+    for (const char* sql : {"Drop Index TarefasUsuarioFim", "Drop Index EnderecosUsuarioNome",
+                            "Create Index EnderecosUsuarioNome On Enderecos (Usuario, Nome)",
+                            "Drop Index SaldosUsuarioAno",
+                            "Insert into Saldos (Usuario, Ano) values (1, 2020), (1, 2020)"}) {
+        app.ctx.db.executeSql(QString::fromLatin1(sql));
+    }
+    const QStringList old = schema();
+    EXPECT_TRUE(checkDataFile(app.ctx.db).hasUsers) << "the unique index cannot be made";
+    EXPECT_EQ(schema(), old);
+    app.ctx.db.executeSql("Delete from Saldos");
+    EXPECT_TRUE(checkDataFile(app.ctx.db).hasUsers);
+    EXPECT_EQ(schema(), current);
+    EXPECT_EQ(app.count("Usuarios"), 1);
+
     QFile::remove(app.ctx.paths.dataFile());
     EXPECT_EQ(start().exitCode, 1);
     EXPECT_EQ(app.messages.standard(), QStringList{kDataFileInvalid});

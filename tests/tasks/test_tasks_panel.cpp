@@ -37,7 +37,6 @@ TEST_F(TasksPanelTest, NewTaskTypedSavedEditedDoneAndDeleted) {
     Grid& g = *p->grdTarefas;
     EXPECT_EQ(g.rows(), 1);
     EXPECT_TRUE(p->txtTarefasSemCadastro->isVisibleTo(p));
-    EXPECT_EQ(g.header(2), "Início");
 
     p->cmdTarefaNova->click();
     ASSERT_TRUE(detailOpen());
@@ -124,11 +123,8 @@ TEST_F(TasksPanelTest, ListOrderTallRowsAndTheNarrowedDescriptionColumn) {
         order << g.text(row, 4);
     }
     EXPECT_EQ(order, QStringList({"Antes", "Alta", "Normal\ncom\ntrês linhas", "Baixa", "Depois"}));
-    EXPECT_EQ(g.text(3, 3), "Normal");
     EXPECT_EQ(g.rowHeightTwips(3), 855);
     EXPECT_EQ(g.background(3, 1), QColor(255, 192, 255));
-    EXPECT_EQ(g.text(4, 3), "Baixa");
-    EXPECT_EQ(g.background(4, 1), QColor(255, 255, 255));
     EXPECT_EQ(g.columnWidthTwips(4), kTaskWidth);
 
     // Enough rows to overflow the grid: the description column gives way.

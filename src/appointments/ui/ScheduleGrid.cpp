@@ -14,30 +14,31 @@ int scheduleTwips(int designTwips) {
 }
 
 void fillScheduleGrid(Grid& grid, const DaySchedule& schedule) {
-    grid.setUpdatesEnabled(false);
-    grid.clearRows();
     const auto& columns = scheduleColumns();
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
         const int width = c == TextColumn ? schedule.descriptionWidth : columns[c].width;
         grid.setHeader(c, columns[c].header, scheduleTwips(width), columns[c].alignment);
     }
+    QVector<GridRow> rows;
+    rows.reserve(schedule.rows.size());
     for (const ScheduleRow& row : schedule.rows) {
-        const int r = grid.addRow();
-        grid.setText(r, KeyColumn, row.keyText);
-        grid.setAlignment(r, StatusColumn, Qt::AlignCenter);
+        GridRow& r = rows.emplace_back(static_cast<int>(columns.size()));
+        r.cells[KeyColumn].text = row.keyText;
+        GridCell& status = r.cells[StatusColumn];
+        status.setAlignment(Qt::AlignCenter);
         if (!row.picture.isEmpty()) {
-            grid.setPicture(r, StatusColumn, row.picture, Qt::AlignCenter);
+            status.setPicture(row.picture, Qt::AlignCenter);
         }
+        GridCell& time = r.cells[TimeColumn];
         if (row.sharedPicture) {
-            grid.setPicture(r, TimeColumn, picture::kShared, Qt::AlignLeft);
+            time.setPicture(picture::kShared, Qt::AlignLeft);
         }
-        grid.setAlignment(r, TimeColumn, Qt::AlignRight);
-        grid.setText(r, TimeColumn, row.timeText);
-        grid.setAlignment(r, TextColumn, Qt::AlignLeft);
-        grid.setText(r, TextColumn, row.description);
+        time.setAlignment(Qt::AlignRight);
+        time.text = row.timeText;
+        r.cells[TextColumn].setAlignment(Qt::AlignLeft);
+        r.cells[TextColumn].text = row.description;
     }
-    grid.setCurrentCell(-1, -1);
-    grid.setUpdatesEnabled(true);
+    grid.setRows(std::move(rows));
 }
 
 ScheduleRow scheduleRowOf(const Grid& grid, int row) {

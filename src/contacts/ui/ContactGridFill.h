@@ -8,9 +8,13 @@ class Grid;
 
 namespace orv::contacts {
 
-// Back to the header row only, with the columns' headers, widths and alignments.
-void resetContactGrid(Grid& grid);
-// Appends one contact as the next data row.
-void addContactRow(Grid& grid, const ContactRow& row);
+// Lays out the columns (headers, widths, alignments) and shows the list, all
+// at once; the grid makes the cells of the rows on screen only. Nothing is
+// current after.
+void showContacts(Grid& grid, ContactList list);
+// Back to the header row only.
+inline void resetContactGrid(Grid& grid) {
+    showContacts(grid, {});
+}
 
 } // namespace orv::contacts

@@ -101,7 +101,8 @@ void ContactsPanel::buildExchange() {
     setTabOrder(exchangeButtons->importButton, cmdEnderecoNovo);
     setTabOrder(cmdEnderecoNovo, exchangeButtons->exportButton);
     connect(exchangeButtons, &ExchangeButtons::imported, this, [this] { loadList(true); });
-    connect(exchangeButtons, &ExchangeButtons::restoreFocusWanted, this, &Panel::restoreFocusWanted);
+    connect(exchangeButtons, &ExchangeButtons::restoreFocusWanted, this,
+            &Panel::restoreFocusWanted);
 }
 
 void ContactsPanel::connectHandlers() {
@@ -138,16 +139,12 @@ void ContactsPanel::loadList(bool fill) {
         resetContactGrid(*grdEndereco);
         return;
     }
-    const QVector<ContactRow> rows = listContacts(ctx_, state_.filter);
-    resetContactGrid(*grdEndereco);
-    grdEndereco->setUpdatesEnabled(false);
-    for (const ContactRow& row : rows) {
-        addContactRow(*grdEndereco, row);
-    }
-    grdEndereco->setUpdatesEnabled(true);
-    txtEnderecoSemRegistro->setVisible(rows.isEmpty());
+    ContactList list = listContacts(ctx_, state_.filter);
+    const bool none = list.isEmpty();
+    showContacts(*grdEndereco, std::move(list));
+    txtEnderecoSemRegistro->setVisible(none);
     txtEnderecoSemRegistro->setEnabled(false);
-    if (rows.isEmpty()) {
+    if (none) {
         txtEnderecoSemRegistro->raise();
     }
 }

@@ -55,6 +55,15 @@ bool leftForAnotherControl(QEvent* event) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
+// Columns 2 to 5 in the entry's colour, the done picture.
+GridRow gridRow(const LedgerRow& row) {
+    static const QVector<GridColumn> columns = ledgerColumns(1);
+    return markedRow(columns,
+                     {QString::number(row.key), QString(), row.dateText, row.descriptionText,
+                      row.receivedText, row.paidText},
+                     row.done, 2, row.colour, RowColour::Text);
+}
+
 } // namespace
 
 FinancesPanel::FinancesPanel(AppContext& ctx, QWidget* parent)
@@ -219,36 +228,18 @@ void FinancesPanel::showPeriodChoice() {
 }
 
 void FinancesPanel::showMonth(const LedgerMonth& month) {
-    grdFinancas->clearRows();
-    layOutColumns(*grdFinancas, ledgerColumns(1));
     rows_ = month.rows;
+    QVector<GridRow> cells;
+    cells.reserve(month.rows.size());
     for (const LedgerRow& row : month.rows) {
-        addRow(row);
+        cells.push_back(gridRow(row));
     }
+    grdFinancas->setRows(std::move(cells));
     layOutColumns(*grdFinancas, month.columns);
     showAmount(txtFinancasSaldoInicial, month.startingText);
     showAmount(txtFinancasSaldoAtual, month.currentText);
     txtFinancasSemRegistro->setVisible(month.noEntries());
     txtFinancasSemRegistro->setEnabled(!month.noEntries());
-}
-
-void FinancesPanel::addRow(const LedgerRow& row) {
-    Grid& g = *grdFinancas;
-    const int r = g.addRow();
-    const QColor colour = toColour(row.colour);
-    const QString texts[] = {QString::number(row.key), QString(),        row.dateText,
-                             row.descriptionText,      row.receivedText, row.paidText};
-    static const QVector<GridColumn> columns = ledgerColumns(1);
-    for (int c = 0; c < 6; ++c) {
-        g.setText(r, c, texts[c]);
-        g.setAlignment(r, c, columns[c].cellAlignment);
-        if (c >= 2) {
-            g.setTextColour(r, c, colour);
-        }
-    }
-    if (row.done) {
-        g.setPicture(r, 1, QStringLiteral("imgExecutado"), Qt::AlignCenter);
-    }
 }
 
 void FinancesPanel::exibirMes() {

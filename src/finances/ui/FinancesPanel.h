@@ -63,7 +63,6 @@ private:
     void buildMonthView();
     void buildEntryFrame();
     void showMonth(const LedgerMonth& month);
-    void addRow(const LedgerRow& row);
     void showPeriodChoice();
 
     void exibirMes();

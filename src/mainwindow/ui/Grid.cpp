@@ -10,9 +10,6 @@
 namespace orv {
 namespace {
 
-constexpr int kPictureRole = Qt::UserRole + 1;
-constexpr int kPictureAlignRole = Qt::UserRole + 2;
-
 // Draws a cell's picture at the left or in the centre, then its text.
 class PictureDelegate : public QStyledItemDelegate {
 public:
@@ -22,7 +19,7 @@ public:
                const QModelIndex& index) const override {
         QStyleOptionViewItem opt(option);
         initStyleOption(&opt, index);
-        const QString name = index.data(kPictureRole).toString();
+        const QString name = index.data(GridModel::PictureRole).toString();
         QPixmap pixmap;
         if (!name.isEmpty()) {
             pixmap = picture(name);
@@ -32,7 +29,8 @@ public:
         const QWidget* widget = option.widget;
         QStyle* style = widget ? widget->style() : nullptr;
         if (!pixmap.isNull()) {
-            const auto align = static_cast<Qt::Alignment>(index.data(kPictureAlignRole).toInt());
+            const auto align =
+                static_cast<Qt::Alignment>(index.data(GridModel::PictureAlignmentRole).toInt());
             const QSize size = pixmap.size()
                                    .scaled(opt.rect.size() - QSize(2, 2), Qt::KeepAspectRatio)
                                    .boundedTo(pixmap.size());
@@ -58,7 +56,9 @@ public:
 
 } // namespace
 
-Grid::Grid(int columns, QWidget* parent) : QTableWidget(0, columns, parent) {
+Grid::Grid(int columns, QWidget* parent)
+    : QTableView(parent), gridModel_(new GridModel(columns, this)), widthsTwips_(columns) {
+    setModel(gridModel_);
     setItemDelegate(new PictureDelegate(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -72,118 +72,118 @@ Grid::Grid(int columns, QWidget* parent) : QTableWidget(0, columns, parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setWordWrap(true);
-    for (int c = 0; c < columns; ++c) {
-        setHorizontalHeaderItem(c, new QTableWidgetItem());
-    }
     setColumnWidthTwips(0, 0);
-    connect(this, &QTableWidget::cellClicked, this, [this](int r, int) { clickRow(r + 1); });
-    connect(this, &QTableWidget::cellActivated, this, [this](int r, int) { clickRow(r + 1); });
+    connect(this, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& at) { clickRow(at.row() + 1); });
+    connect(this, &QAbstractItemView::activated, this,
+            [this](const QModelIndex& at) { clickRow(at.row() + 1); });
+}
+
+void Grid::setRows(QVector<GridRow> rows) {
+    QVector<int> heights;
+    heights.reserve(rows.size());
+    for (const GridRow& row : rows) {
+        heights << row.heightTwips;
+    }
+    gridModel_->replaceRows(std::move(rows));
+    // Only rows of their own height are set, with updates held back: each
+    // resize with updates on would place every row again.
+    const int standard = verticalHeader()->defaultSectionSize();
+    const bool updates = updatesEnabled();
+    setUpdatesEnabled(false);
+    for (int r = 0; r < heights.size(); ++r) {
+        if (heights[r] > 0 && px(heights[r]) != standard) {
+            setRowHeight(r, px(heights[r]));
+        }
+    }
+    setUpdatesEnabled(updates);
+}
+
+void Grid::setRows(std::shared_ptr<const GridRowSource> rows) {
+    gridModel_->replaceRows(std::move(rows));
 }
 
 int Grid::addRow() {
-    const int r = rowCount();
-    insertRow(r);
-    for (int c = 0; c < columnCount(); ++c) {
-        setItem(r, c, new QTableWidgetItem());
-    }
-    return r + 1;
+    return gridModel_->appendRow() + 1;
+}
+
+void Grid::clearCurrent() {
+    setCurrentIndex(QModelIndex());
 }
 
 void Grid::setHeader(int col, const QString& text, int widthTwips, Qt::Alignment columnAlignment) {
-    QTableWidgetItem* h = horizontalHeaderItem(col);
-    h->setText(text);
-    h->setTextAlignment(columnAlignment | Qt::AlignVCenter);
+    gridModel_->setHeader(col, text, columnAlignment | Qt::AlignVCenter);
     setColumnWidthTwips(col, widthTwips);
 }
 
-QString Grid::header(int col) const {
-    return horizontalHeaderItem(col) ? horizontalHeaderItem(col)->text() : QString();
-}
-
 void Grid::setColumnWidthTwips(int col, int widthTwips) {
+    if (col < 0 || col >= widthsTwips_.size()) {
+        return;
+    }
     setColumnHidden(col, widthTwips == 0);
     if (widthTwips > 0) {
         setColumnWidth(col, px(widthTwips));
     }
-    setProperty(QByteArray("widthTwips") + QByteArray::number(col), widthTwips);
+    widthsTwips_[col] = widthTwips;
 }
 
 int Grid::columnWidthTwips(int col) const {
-    return property(QByteArray("widthTwips") + QByteArray::number(col)).toInt();
+    return widthsTwips_.value(col);
 }
 
-QTableWidgetItem* Grid::item(int row, int col) {
-    QTableWidgetItem* it = QTableWidget::item(row - 1, col);
-    if (!it) {
-        it = new QTableWidgetItem();
-        setItem(row - 1, col, it);
+template <typename Change> void Grid::change(int row, int col, Change apply) {
+    if (GridCell* c = gridModel_->cell(row - 1, col)) {
+        apply(*c);
+        gridModel_->cellChanged(row - 1, col);
     }
-    return it;
-}
-
-const QTableWidgetItem* Grid::constItem(int row, int col) const {
-    return QTableWidget::item(row - 1, col);
 }
 
 void Grid::setText(int row, int col, const QString& text) {
     if (row == 0) {
-        horizontalHeaderItem(col)->setText(text);
+        gridModel_->setHeader(col, text, gridModel_->headerAlignment(col));
         return;
     }
-    item(row, col)->setText(text);
+    change(row, col, [&](GridCell& c) { c.text = text; });
 }
 
 QString Grid::text(int row, int col) const {
-    if (row == 0) {
-        return header(col);
-    }
-    const QTableWidgetItem* it = constItem(row, col);
-    return it ? it->text() : QString();
+    return row == 0 ? header(col) : cell(row, col).text;
 }
 
 void Grid::setAlignment(int row, int col, Qt::Alignment alignment) {
-    item(row, col)->setTextAlignment(alignment | Qt::AlignVCenter);
+    change(row, col, [&](GridCell& c) { c.setAlignment(alignment); });
 }
 
 Qt::Alignment Grid::alignment(int row, int col) const {
-    const QTableWidgetItem* it = constItem(row, col);
-    return it ? static_cast<Qt::Alignment>(it->textAlignment()) & Qt::AlignHorizontal_Mask
-              : Qt::Alignment();
+    return cell(row, col).alignment();
 }
 
 void Grid::setTextColour(int row, int col, const QColor& colour) {
-    item(row, col)->setForeground(colour);
+    change(row, col, [&](GridCell& c) { c.setForeground(colour); });
 }
 
 QColor Grid::textColour(int row, int col) const {
-    const QTableWidgetItem* it = constItem(row, col);
-    return it ? it->foreground().color() : QColor();
+    return cell(row, col).foreground();
 }
 
 void Grid::setBackground(int row, int col, const QColor& colour) {
-    item(row, col)->setBackground(colour);
+    change(row, col, [&](GridCell& c) { c.setBackground(colour); });
 }
 
 QColor Grid::background(int row, int col) const {
-    const QTableWidgetItem* it = constItem(row, col);
-    return it ? it->background().color() : QColor();
+    return cell(row, col).background();
 }
 
 void Grid::setBold(int row, int col, bool bold) {
-    QFont f = font();
-    f.setBold(bold);
-    item(row, col)->setFont(f);
+    change(row, col, [&](GridCell& c) { c.setBold(bold); });
 }
 
 void Grid::setPicture(int row, int col, const QString& pictureName, Qt::Alignment alignment) {
-    QTableWidgetItem* it = item(row, col);
-    it->setData(kPictureRole, pictureName);
-    it->setData(kPictureAlignRole, static_cast<int>(alignment));
+    change(row, col, [&](GridCell& c) { c.setPicture(pictureName, alignment); });
 }
 
 QString Grid::pictureName(int row, int col) const {
-    const QTableWidgetItem* it = constItem(row, col);
-    return it ? it->data(kPictureRole).toString() : QString();
+    return cell(row, col).picture;
 }
 
 void Grid::setRowHeightTwips(int row, int heightTwips) {
@@ -199,11 +199,18 @@ int Grid::heightTwips() const {
 }
 
 void Grid::clickRow(int row) {
-    if (row < 1 || row > rowCount()) {
+    if (row < 1 || row >= rows()) {
         return;
     }
-    setCurrentCell(row - 1, currentColumn() < 0 ? 0 : currentColumn());
+    const int col = currentIndex().isValid() ? currentIndex().column() : 0;
+    setCurrentIndex(gridModel_->index(row - 1, col));
     Q_EMIT rowClicked(row);
+}
+
+QRect Grid::cellRect(int row, int col) {
+    const QModelIndex at = gridModel_->index(row - 1, col);
+    scrollTo(at);
+    return visualRect(at);
 }
 
 } // namespace orv

@@ -47,6 +47,33 @@ void layOutColumns(Grid& grid, const QVector<GridColumn>& columns) {
     }
 }
 
+GridRow alignedRow(const QVector<GridColumn>& columns, std::initializer_list<QString> texts) {
+    GridRow row(static_cast<int>(columns.size()));
+    int c = 0;
+    for (const QString& text : texts) {
+        row.cells[c].text = text;
+        row.cells[c].setAlignment(columns[c].cellAlignment);
+        ++c;
+    }
+    return row;
+}
+
+GridRow markedRow(const QVector<GridColumn>& columns, std::initializer_list<QString> texts,
+                  bool done, int first, const Rgb& colour, RowColour paint) {
+    GridRow row = alignedRow(columns, texts);
+    for (int c = first; c < row.cells.size(); ++c) {
+        if (paint == RowColour::Text) {
+            row.cells[c].setForeground(toColour(colour));
+        } else {
+            row.cells[c].setBackground(toColour(colour));
+        }
+    }
+    if (done) {
+        row.cells[1].setPicture(QStringLiteral("imgExecutado"), Qt::AlignCenter);
+    }
+    return row;
+}
+
 QLabel* panelLabel(QWidget* parent, const QString& text, const QRect& twipsRect, QWidget* buddy) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(pixels(twipsRect));

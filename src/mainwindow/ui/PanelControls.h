@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/GridColumns.h"
+#include "mainwindow/ui/GridModel.h"
 #include "session/ui/KeyMode.h"
 
 #include <QColor>
@@ -26,6 +27,15 @@ QColor toColour(const Rgb& rgb);
 
 // Lays out the grid's columns (bold header texts, widths, alignments).
 void layOutColumns(Grid& grid, const QVector<GridColumn>& columns);
+// A data row with these texts in columns 0, 1, ..., each cell aligned as its
+// column's data cells are.
+GridRow alignedRow(const QVector<GridColumn>& columns, std::initializer_list<QString> texts);
+// The same for a row that may be done (the imgExecutado picture centred in
+// column 1) and carries a colour on its cells from column `first` on, as their
+// text or as their background.
+enum class RowColour { Text, Background };
+GridRow markedRow(const QVector<GridColumn>& columns, std::initializer_list<QString> texts,
+                  bool done, int first, const Rgb& colour, RowColour paint);
 
 QLabel* panelLabel(QWidget* parent, const QString& text, const QRect& twipsRect,
                    QWidget* buddy = nullptr);

@@ -9,4 +9,8 @@ namespace orv {
 // ("imgAlarme", "imgCompartilhado", ...), as grids and windows show them.
 QPixmap picture(const QString& controlName);
 
+// The Portuguese word a screen reader says for a status picture of the grids
+// ("Alarme", "Executado", "Bloqueado", ...); empty for other pictures.
+QString pictureWord(const QString& controlName);
+
 } // namespace orv

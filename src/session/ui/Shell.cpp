@@ -74,6 +74,8 @@ void Shell::start(bool hasUsers) {
 }
 
 void Shell::restartAfterRestore() {
+    // A restored backup may come from before the current indexes.
+    bringIndexesUpToDate(ctx_.db);
     const bool hasUsers = !noUsers(ctx_.db);
     logon_->setUsersExist(hasUsers);
     if (!hasUsers) {

@@ -30,6 +30,17 @@ QRadioButton* option(QWidget* parent, const QString& name, const QString& text, 
     return button;
 }
 
+// Columns 1 to 5 in the priority's colour, the done picture, the height of the lines.
+GridRow gridRow(const TaskRow& row) {
+    static const QVector<GridColumn> columns = taskColumns(0, 0);
+    GridRow r = markedRow(columns,
+                          {QString::number(row.key), QString(), row.startText, row.priorityText,
+                           row.description, row.endText},
+                          row.done, 1, row.background, RowColour::Background);
+    r.heightTwips = row.height;
+    return r;
+}
+
 QDate typedDate(const QLineEdit* box) {
     return QDate::fromString(box->text(), u"dd/MM/yyyy");
 }
@@ -136,34 +147,16 @@ void TasksPanel::load() {
 
 void TasksPanel::reload() {
     const TaskListView view = tasks_.load(grdTarefas->heightTwips());
-    grdTarefas->clearRows();
     rows_ = view.rows;
+    QVector<GridRow> cells;
+    cells.reserve(view.rows.size());
     for (const TaskRow& row : view.rows) {
-        addRow(row);
+        cells.push_back(gridRow(row));
     }
+    grdTarefas->setRows(std::move(cells));
     layOutColumns(*grdTarefas, view.columns);
     txtTarefasSemCadastro->setVisible(view.noTasks());
     txtTarefasSemCadastro->setEnabled(!view.noTasks());
-}
-
-void TasksPanel::addRow(const TaskRow& row) {
-    static const QVector<GridColumn> columns = taskColumns(0, 0);
-    Grid& g = *grdTarefas;
-    const int r = g.addRow();
-    const QColor background = toColour(row.background);
-    const QString texts[] = {QString::number(row.key), QString(),       row.startText,
-                             row.priorityText,         row.description, row.endText};
-    for (int c = 0; c < 6; ++c) {
-        g.setText(r, c, texts[c]);
-        g.setAlignment(r, c, columns[c].cellAlignment);
-        if (c >= 1) {
-            g.setBackground(r, c, background);
-        }
-    }
-    if (row.done) {
-        g.setPicture(r, 1, QStringLiteral("imgExecutado"), Qt::AlignCenter);
-    }
-    g.setRowHeightTwips(r, row.height);
 }
 
 void TasksPanel::showCalendar(CalendarTarget target) {

@@ -53,7 +53,6 @@ private:
     void buildList();
     void buildDetailFrame();
     void reload();
-    void addRow(const TaskRow& row);
     void showCalendar(CalendarTarget target);
     void datePicked(const QDate& day);
 
