@@ -48,7 +48,8 @@ bool noUsers(const Db& db) {
 }
 
 RowSet findUser(const Db& db, const QString& login) {
-    return db.runQuery(QStringLiteral("Select * from usuarios Where Login = ?"), {login});
+    return db.runQuery(QStringLiteral("Select * from usuarios Where ucase(Login) = ucase(?)"),
+                       {login});
 }
 
 void storeLastPanel(const AppContext& ctx, const QString& panelName) {

@@ -82,7 +82,9 @@ TEST(Logon, LookupPasswordAndSessionLoad) {
     EXPECT_FALSE(app.ctx.session.loggedOn());
     EXPECT_EQ(logOn(app.ctx, kRestoreWord, {}), LogonResult::Restore);
 
-    // The store compares logins without regard to case.
+    // Logins compare without regard to case, accented letters included.
+    app.addUser(QStringLiteral("JOÃO"));
+    EXPECT_EQ(logOn(app.ctx, QStringLiteral("joão"), {}), LogonResult::LoggedOn);
     ASSERT_EQ(logOn(app.ctx, QStringLiteral("ana"), QStringLiteral("Segredo")),
               LogonResult::LoggedOn);
     const Session& s = app.ctx.session;
