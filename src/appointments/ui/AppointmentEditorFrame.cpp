@@ -6,6 +6,7 @@
 #include "appointments/ui/Controls.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "session/AppContext.h"
+#include "session/ui/BoxLimit.h"
 #include "session/ui/KeyMode.h"
 
 #include <QCalendarWidget>
@@ -62,7 +63,7 @@ void AppointmentEditorFrame::buildControls() {
         control<QLineEdit>(this, QStringLiteral("txtCompromissoFinal"), QRect(124, 66, 60, 22));
     labelFor(endCaption, txtCompromissoFinal);
     for (QLineEdit* box : {txtCompromissoInicio, txtCompromissoFinal}) {
-        box->setMaxLength(kTimeLength);
+        limitLength(box, kTimeLength);
         applyKeyMode(box, KeyMode::Time);
     }
 
@@ -74,8 +75,7 @@ void AppointmentEditorFrame::buildControls() {
     txtDescricaoCompromisso->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtDescricaoCompromisso->setTabChangesFocus(true);
     applyKeyMode(txtDescricaoCompromisso, KeyMode::MultilineText);
-    connect(txtDescricaoCompromisso, &QPlainTextEdit::textChanged, this,
-            &AppointmentEditorFrame::keepDescriptionShort);
+    limitLength(txtDescricaoCompromisso, kDescriptionLength);
 
     chkAvisar = control<QCheckBox>(this, QStringLiteral("chkAvisar"), QRect(10, 204, 316, 20));
     chkAvisar->setText(QStringLiteral("Avisar Compromisso"));
@@ -258,14 +258,6 @@ void AppointmentEditorFrame::takeSmallCalendarDate() {
     calCompromisso->hide();
     txtDataCompromisso->setText(calCompromisso->selectedDate().toString(kDayFormat));
     cmdExibirCalendarioPequeno->setFocus(Qt::OtherFocusReason);
-}
-
-void AppointmentEditorFrame::keepDescriptionShort() {
-    const QString text = txtDescricaoCompromisso->toPlainText();
-    if (text.size() > kDescriptionLength) {
-        txtDescricaoCompromisso->setPlainText(text.left(kDescriptionLength));
-        txtDescricaoCompromisso->moveCursor(QTextCursor::End);
-    }
 }
 
 } // namespace orv::appointments

@@ -4,6 +4,7 @@
 #include "mainwindow/ui/AccessibleNames.h"
 #include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/Pictures.h"
+#include "session/TextLimit.h"
 #include "session/ui/KeyMode.h"
 
 #include <QCheckBox>
@@ -38,8 +39,8 @@ ContactDetailFrame::ContactDetailFrame(QWidget* parent) : QFrame(parent) {
                                 QStringLiteral("txtDadosEndCidade"), 30);
     txtDadosEndEstado =
         lineBox(this, grid, 3, 2, QStringLiteral("Uf:"), QStringLiteral("txtDadosEndEstado"), 2);
-    txtDadosEndCep =
-        lineBox(this, grid, 3, 4, QStringLiteral("Cep:"), QStringLiteral("txtDadosEndCep"), 8);
+    txtDadosEndCep = lineBox(this, grid, 3, 4, QStringLiteral("Cep:"),
+                             QStringLiteral("txtDadosEndCep"), kPostalCodeLength);
     txtDadosEndEmail = lineBox(this, grid, 4, 0, QStringLiteral("Email: "),
                                QStringLiteral("txtDadosEndEmail"), 100, 3);
     cmdEmailContato = new QPushButton(this);

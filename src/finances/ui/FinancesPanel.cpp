@@ -7,6 +7,7 @@
 #include "mainwindow/ui/PanelControls.h"
 #include "mainwindow/ui/Twips.h"
 #include "mainwindow/ui/WaitCursor.h"
+#include "session/ui/BoxLimit.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -41,9 +42,9 @@ QRadioButton* option(QWidget* parent, const QString& name, const QString& text,
 void showAmount(QLineEdit* box, const QString& text) {
     static const char* const kDesignLength = "designLength";
     if (!box->property(kDesignLength).isValid()) {
-        box->setProperty(kDesignLength, box->maxLength());
+        box->setProperty(kDesignLength, lengthLimit(box));
     }
-    box->setMaxLength(std::max(box->property(kDesignLength).toInt(), int(text.size())));
+    limitLength(box, std::max(box->property(kDesignLength).toInt(), int(text.size())));
     box->setText(text);
 }
 

@@ -9,6 +9,8 @@
 #include "session/OldDataImport.h"
 #include "session/SettingsCheck.h"
 #include "session/SettingsSave.h"
+#include "session/TextLimit.h"
+#include "session/ui/BoxLimit.h"
 #include "session/ui/KeyMode.h"
 
 #include <QCheckBox>
@@ -43,7 +45,7 @@ QLineEdit* box(QWidget* parent, const char* name, KeyMode mode, int maxLength,
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setFont(arial(9));
-    edit->setMaxLength(maxLength);
+    limitLength(edit, maxLength);
     applyKeyMode(edit, mode);
     if (buddy != nullptr) {
         labelFor(buddy, edit);
@@ -199,7 +201,7 @@ void SettingsPage::buildPersonalGroup() {
     auto* stateCaption = caption(g, QStringLiteral("Uf:"));
     txtDadosEstado = box(g, "txtDadosEstado", KeyMode::Text, 2, stateCaption);
     auto* cepCaption = caption(g, QStringLiteral("Cep:"));
-    txtDadosCep = box(g, "txtDadosCep", KeyMode::Numeric, 8, cepCaption);
+    txtDadosCep = box(g, "txtDadosCep", KeyMode::Numeric, kPostalCodeLength, cepCaption);
     grid->addWidget(stateCaption, 3, 0, Qt::AlignRight);
     grid->addWidget(txtDadosEstado, 3, 1);
     grid->addWidget(cepCaption, 3, 2, Qt::AlignRight);

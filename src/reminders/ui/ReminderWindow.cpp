@@ -8,6 +8,7 @@
 #include "reminders/ReminderContent.h"
 #include "reminders/ui/SoundPlayer.h"
 #include "session/AppContext.h"
+#include "session/ui/BoxLimit.h"
 #include "session/ui/KeyMode.h"
 
 #include <QCloseEvent>
@@ -106,7 +107,7 @@ void ReminderWindow::buildControls() {
     TxtCompromisso->setObjectName(QStringLiteral("TxtCompromisso"));
     TxtCompromisso->setGeometry(12, 120, 376, 24);
     TxtCompromisso->setFont(arial(9));
-    TxtCompromisso->setMaxLength(255);
+    limitLength(TxtCompromisso, 255);
     applyKeyMode(TxtCompromisso, KeyMode::Text);
     labelFor(lblDescricao, TxtCompromisso);
 
