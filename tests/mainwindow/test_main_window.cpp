@@ -154,4 +154,25 @@ TEST(MsgBoxWindow, ButtonsIconsAndAnswers) {
     EXPECT_FALSE(info.cmdMCancelar->isVisible());
     EXPECT_FALSE(info.imgInformacao->isVisible());
     EXPECT_EQ(info.lblMsg->text(), QStringLiteral("Dados Gravados"));
+
+    // However many lines, no text under a button; one to three keep the drawn box.
+    const QString path = QStringLiteral("/home/ana/Documentos/Relatórios/Endereços/2026/"
+                                        "Endereços 2026-03-15 14h07 (2).pdf");
+    for (int lines = 1; lines <= 8; ++lines) {
+        QStringList text;
+        while (text.size() < lines) {
+            text << QStringLiteral("Linha %1").arg(text.size() + 1);
+        }
+        if (lines > 4) {
+            text.replace(lines - 2, path); // a long path wraps at its slashes: two lines
+            text.removeLast();
+        }
+        MsgBox box(text.join('\n'), msg::Okay, lines % 2 ? msg::Information : msg::NoIcon);
+        box.show();
+        const QRect label = box.lblMsg->geometry();
+        EXPECT_GE(label.height(), box.lblMsg->heightForWidth(label.width())) << lines;
+        EXPECT_LT(label.bottom(), box.cmdMOkay->geometry().top()) << lines;
+        EXPECT_TRUE(box.rect().contains(box.cmdMOkay->geometry())) << lines;
+        EXPECT_EQ(box.height() == 124, lines <= 3) << lines;
+    }
 }
