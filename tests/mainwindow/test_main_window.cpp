@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "appointments/ui/AppointmentsPanel.h"
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/AnalogClock.h"
 #include "mainwindow/ui/MainWindow.h"
@@ -100,14 +101,27 @@ TEST_F(MainWindowTest, EmptyLastPanelOpensNothingAndSettingsLeaveToTheStart) {
     EXPECT_EQ(visiblePanels(), QStringList{QStringLiteral("frmInicial")});
 }
 
-TEST_F(MainWindowTest, ClockHandsFollowTheProgramClock) {
-    logOnAndLoad(QString());
-    app.clock.set(QDateTime(QDate(2026, 3, 15), QTime(15, 0)));
-    QMetaObject::invokeMethod(window->tmrRelogio, "timeout", Qt::DirectConnection);
+TEST_F(MainWindowTest, ClockTicksOnTheMinuteAndTheDateAtMidnight) {
+    const auto tick = [this](QTime at, QDate day = QDate(2026, 3, 15)) {
+        app.clock.set(QDateTime(day, at));
+        QMetaObject::invokeMethod(window->tmrRelogio, "timeout", Qt::DirectConnection);
+    };
+    app.clock.set(QDateTime(QDate(2026, 3, 15), QTime(14, 59, 40)));
+    logOnAndLoad(QStringLiteral("Tarefas"));
+    EXPECT_EQ(window->tmrRelogio->interval(), 20000) << "the first tick waits for the minute";
+    tick(QTime(15, 0));
     EXPECT_EQ(window->lblHora->text(), QStringLiteral("15:00"));
     // At three o'clock the minute hand points up and the hour hand to the right.
     EXPECT_NEAR(window->picRelogio->minuteHand().angle, 0.0, 0.01);
     EXPECT_NEAR(window->picRelogio->hourHand().angle, 90.0, 0.01);
+    EXPECT_EQ(window->tmrRelogio->interval(), 60000);
+
+    tick(QTime(0, 0), QDate(2026, 3, 16));
+    EXPECT_EQ(window->lblData->text(),
+              QLocale().toString(QDate(2026, 3, 16), QLocale::LongFormat) + QLatin1Char(' '));
+    auto* appointments = static_cast<appointments::AppointmentsPanel*>(
+        window->panelFrame(QStringLiteral("Compromissos")));
+    EXPECT_EQ(appointments->currentDay(), QDate(2026, 3, 16)) << "a panel left on today moves on";
 }
 
 TEST(WindowServices, RegionFromTheKeyColour) {

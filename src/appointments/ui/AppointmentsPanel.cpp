@@ -143,6 +143,17 @@ void AppointmentsPanel::goToToday() {
     Q_EMIT restoreFocusWanted();
 }
 
+bool AppointmentsPanel::dayChanged(const QDate& previous, const QDate& today) {
+    if (currentDay_ == previous) {
+        if (isVisible()) {
+            showDay(today);
+        } else {
+            currentDay_ = today;
+        }
+    }
+    return isVisible();
+}
+
 void AppointmentsPanel::openRow(int row) {
     frmCalendar->hide();
     frmDadosCompromisso->open(scheduleRowOf(*grdCompromissos, row), currentDay_);
