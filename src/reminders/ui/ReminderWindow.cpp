@@ -158,8 +158,8 @@ void ReminderWindow::fill(const reminders::DueItem& item) {
     TxtCompromisso->setText(c.description);
     TxtCompromisso->setCursorPosition(0);
     TxtCompromisso->setEnabled(c.descriptionEditable);
-    cmdExcluir->setText(c.deleteCaption);
-    cmdExecutar->setText(c.completeCaption);
+    setCaption(cmdExcluir, c.deleteCaption);
+    setCaption(cmdExecutar, c.completeCaption);
     cmbReAgendar->clear();
     cmbReAgendar->addItems(c.choices);
     cmbReAgendar->setCurrentIndex(-1);
