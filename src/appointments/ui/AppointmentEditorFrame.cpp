@@ -70,23 +70,23 @@ void AppointmentEditorFrame::buildControls() {
     auto* textCaption =
         caption(this, QStringLiteral("Descrição Compromisso :"), QRect(10, 96, 200, 20));
     txtDescricaoCompromisso = control<QPlainTextEdit>(
-        this, QStringLiteral("txtDescricaoCompromisso"), QRect(10, 118, 316, 80));
+        this, QStringLiteral("txtDescricaoCompromisso"), QRect(10, 118, 316, 60));
     labelFor(textCaption, txtDescricaoCompromisso);
     txtDescricaoCompromisso->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtDescricaoCompromisso->setTabChangesFocus(true);
     applyKeyMode(txtDescricaoCompromisso, KeyMode::MultilineText);
     limitLength(txtDescricaoCompromisso, kDescriptionLength);
 
-    chkAvisar = control<QCheckBox>(this, QStringLiteral("chkAvisar"), QRect(10, 204, 316, 20));
+    chkAvisar = control<QCheckBox>(this, QStringLiteral("chkAvisar"), QRect(10, 184, 316, 20));
     chkAvisar->setText(QStringLiteral("Avisar Compromisso"));
     nameByCaption(chkAvisar);
     chkCompartilhar =
-        control<QCheckBox>(this, QStringLiteral("chkCompartilhar"), QRect(10, 226, 316, 20));
+        control<QCheckBox>(this, QStringLiteral("chkCompartilhar"), QRect(10, 206, 316, 20));
     chkCompartilhar->setText(QStringLiteral("Compartilhar esse Compromisso com outros usuários"));
     nameByCaption(chkCompartilhar);
 
     frmCompromissoAgendaPeriodo = control<QFrame>(
-        this, QStringLiteral("frmCompromissoAgendaPeriodo"), QRect(6, 250, 324, 30));
+        this, QStringLiteral("frmCompromissoAgendaPeriodo"), QRect(6, 230, 324, 30));
     auto* repeatCaption =
         caption(frmCompromissoAgendaPeriodo, QStringLiteral("Agendar para :"), QRect(4, 5, 90, 20));
     cmbAgendarPara = control<QComboBox>(frmCompromissoAgendaPeriodo,
@@ -94,7 +94,7 @@ void AppointmentEditorFrame::buildControls() {
     labelFor(repeatCaption, cmbAgendarPara);
     cmbAgendarPara->addItems(repetitionChoices());
 
-    lblExecutado = control<QLabel>(this, QStringLiteral("lblExecutado"), QRect(10, 284, 316, 22));
+    lblExecutado = control<QLabel>(this, QStringLiteral("lblExecutado"), QRect(10, 264, 316, 22));
     lblExecutado->setFont(arial(11, true));
     lblExecutado->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
     lblExecutado->setAlignment(Qt::AlignCenter);
@@ -102,12 +102,12 @@ void AppointmentEditorFrame::buildControls() {
 
     cmdCompromissoGravar =
         textButton(this, QStringLiteral("cmdCompromissoGravar"),
-                   QStringLiteral("&Salvar Compromisso"), QRect(10, 312, 150, 26));
+                   QStringLiteral("&Salvar Compromisso"), QRect(10, 292, 150, 26));
     cmdCompromissoExcluir =
         textButton(this, QStringLiteral("cmdCompromissoExcluir"),
-                   QStringLiteral("&Excluir Compromisso"), QRect(166, 312, 160, 26));
+                   QStringLiteral("&Excluir Compromisso"), QRect(166, 292, 160, 26));
     cmdCompromissoVoltar = textButton(this, QStringLiteral("cmdCompromissoVoltar"),
-                                      QStringLiteral("&Voltar"), QRect(226, 342, 100, 26));
+                                      QStringLiteral("&Voltar"), QRect(226, 322, 100, 26));
 
     calCompromisso =
         control<QCalendarWidget>(this, QStringLiteral("calCompromisso"), QRect(10, 34, 300, 190));

@@ -83,10 +83,11 @@ void AppointmentsPanel::buildControls() {
     grdCompromissos->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdCompromissos->setGeometry(0, 28, kGridWidth, 350);
 
+    // The editor and the month calendar lie over the grid, under the day arrows.
     frmDadosCompromisso = new AppointmentEditorFrame(ctx_, this);
-    frmDadosCompromisso->setGeometry(398, 0, 330, 378);
+    frmDadosCompromisso->setGeometry(398, 28, 330, 350);
     frmCalendar = new MonthCalendarFrame(ctx_, this);
-    frmCalendar->setGeometry(438, 0, 290, 340);
+    frmCalendar->setGeometry(438, 28, 290, 340);
 
     connect(imdDiaAntes, &QPushButton::clicked, this, [this] { showDay(currentDay_.addDays(-1)); });
     connect(lblDiaAnterior, &QPushButton::clicked, this,

@@ -106,6 +106,11 @@ void FinancesPanel::buildMonthView() {
         panelLineBox(f, QStringLiteral("txtFinancasSaldoAtual"), QRect(6150, 600, 1700, 345), 15,
                      Qt::AlignRight | Qt::AlignVCenter, KeyMode::Numeric);
     txtFinancasSaldoAtual->setEnabled(false);
+    // Out of reach of typing, yet the balance reads as clearly as any amount.
+    QPalette readable = txtFinancasSaldoAtual->palette();
+    readable.setColor(QPalette::Disabled, QPalette::Text,
+                      readable.color(QPalette::Active, QPalette::Text));
+    txtFinancasSaldoAtual->setPalette(readable);
     panelLabel(f, QStringLiteral("Saldo Atual :"), QRect(4800, 630, 1350, 285),
                txtFinancasSaldoAtual);
     cmdSaldoProximo = pictureButton(

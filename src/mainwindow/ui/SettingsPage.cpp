@@ -53,6 +53,13 @@ QLineEdit* box(QWidget* parent, const char* name, KeyMode mode, int maxLength,
     return edit;
 }
 
+// A row of captions and boxes that keeps each caption apart from its box.
+QHBoxLayout* spacedRow() {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(6);
+    return row;
+}
+
 QPushButton* button(QWidget* parent, const char* name, const QString& text) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
@@ -116,7 +123,7 @@ void SettingsPage::buildScheduleGroup() {
     for (QLineEdit* edit : {txtAgendaInicio, txtAgendaFim, txtAgendaIntervalo}) {
         edit->setFixedWidth(48);
     }
-    auto* times = new QHBoxLayout;
+    auto* times = spacedRow();
     for (QWidget* w : std::initializer_list<QWidget*>{start, txtAgendaInicio, end, txtAgendaFim,
                                                       step, txtAgendaIntervalo}) {
         times->addWidget(w);
@@ -133,7 +140,7 @@ void SettingsPage::buildScheduleGroup() {
     optAgendaNiverFim->setFont(arial(9));
     nameByCaption(optAgendaNiverInicio);
     nameByCaption(optAgendaNiverFim);
-    auto* birthdays = new QHBoxLayout;
+    auto* birthdays = spacedRow();
     birthdays->addWidget(caption(g, QStringLiteral("Mostrar Aniversários no")));
     birthdays->addWidget(optAgendaNiverInicio);
     birthdays->addWidget(optAgendaNiverFim);
@@ -144,7 +151,7 @@ void SettingsPage::buildScheduleGroup() {
     auto* check = caption(g, QStringLiteral("Checar seus compromissos a cada"));
     txtAgendaTempoChecagem = box(g, "txtAgendaTempoChecagem", KeyMode::Numeric, 5, check);
     txtAgendaTempoChecagem->setFixedWidth(48);
-    auto* checking = new QHBoxLayout;
+    auto* checking = spacedRow();
     checking->addWidget(check);
     checking->addWidget(txtAgendaTempoChecagem);
     checking->addWidget(caption(g, QStringLiteral("min")));
@@ -158,7 +165,7 @@ void SettingsPage::buildScheduleGroup() {
     cmbAgendaSom->addItems(soundChoices());
     labelFor(soundCaption, cmbAgendaSom);
     cmdAgendaOuvir = button(g, "cmdAgendaOuvir", QStringLiteral("&Ouvir"));
-    auto* sound = new QHBoxLayout;
+    auto* sound = spacedRow();
     sound->addWidget(soundCaption);
     sound->addWidget(cmbAgendaSom);
     sound->addWidget(cmdAgendaOuvir);
