@@ -53,15 +53,18 @@ TEST(KeyFilter, TwoDigitMaskWritesTheSeparator) {
     EXPECT_EQ(r.caret, 3);
     const struct {
         const char* text;
+        bool selection;
         int key;
         MaskResult::Kind kind;
     } cases[] = {
-        {"", 'x', MaskResult::Drop},
-        {"09:3", 'a', MaskResult::Drop},
-        {"1", keys::Backspace, MaskResult::Accept},
+        {"", false, 'x', MaskResult::Drop},
+        {"09:3", false, 'a', MaskResult::Drop},
+        {"1", false, keys::Backspace, MaskResult::Accept},
+        {"08", true, 'x', MaskResult::Accept}, // a selection lets any key through
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(twoDigitMask(QLatin1String(c.text), false, c.key, QLatin1Char(':')).kind, c.kind)
+        EXPECT_EQ(twoDigitMask(QLatin1String(c.text), c.selection, c.key, QLatin1Char(':')).kind,
+                  c.kind)
             << c.text << " + " << c.key;
     }
 }
