@@ -74,7 +74,7 @@ QString BackupCommands::restoreFailure(int error) {
 }
 
 QString BackupCommands::backupFile() const {
-    return QDir(ctx_.paths.backupFolder).filePath(kBackupFileName);
+    return folder_.backupFile();
 }
 
 QString BackupCommands::workFile() const {
@@ -87,13 +87,34 @@ void BackupCommands::call(const std::function<void()>& hook) {
     }
 }
 
+bool BackupCommands::locateFolder(const QString& noDiskText, DriveListing& files) {
+    if (!ctx_.paths.backupFolder.isEmpty()) {
+        folder_ = BackupFolder::fixed(ctx_.paths.backupFolder);
+    } else if (const QList<Drive> drives = findDrives(ctx_.paths.mediaRoots); drives.isEmpty()) {
+        folder_ = BackupFolder::fixed(QString()); // no disk
+    } else if (drives.size() == 1) {
+        folder_ = BackupFolder::onDriveAt(drives.first().mountFolder);
+    } else {
+        const int picked = hooks_.chooseDrive ? hooks_.chooseDrive(drives) : -1;
+        if (picked < 0 || picked >= drives.size()) {
+            return false;
+        }
+        folder_ = BackupFolder::onDriveAt(drives.at(picked).mountFolder);
+    }
+    files = folder_.list();
+    if (files.noDisk) {
+        ctx_.messages.okay(noDiskText, msg::Serious);
+        return false;
+    }
+    return true;
+}
+
 void BackupCommands::backup() {
     if (ctx_.session.newUserMode) {
         return;
     }
-    const DriveListing drive = listDrive(ctx_.paths.backupFolder);
-    if (drive.noDisk) {
-        ctx_.messages.okay(kInsertBlankDisk, msg::Serious);
+    DriveListing drive;
+    if (!locateFolder(kInsertBlankDisk, drive)) {
         return;
     }
     if (!drive.holdsOnlyBackup()) {
@@ -102,8 +123,9 @@ void BackupCommands::backup() {
     }
     Wait wait(hooks_);
     call(hooks_.stopDueCheck);
-    const bool done =
-        compressFile(ctx_.paths.dataFile(), backupFile(), kBestCompression, lastError_, true);
+    lastError_ = folder_.prepare();
+    const bool done = lastError_ == err::None && compressFile(ctx_.paths.dataFile(), backupFile(),
+                                                              kBestCompression, lastError_, true);
     wait.end();
     if (done) {
         ctx_.messages.okay(kBackupDone, msg::NoIcon);
@@ -114,9 +136,8 @@ void BackupCommands::backup() {
 }
 
 bool BackupCommands::checkRestoreDisk() {
-    const DriveListing drive = listDrive(ctx_.paths.backupFolder);
-    if (drive.noDisk) {
-        ctx_.messages.okay(kInsertDisk, msg::Serious);
+    DriveListing drive;
+    if (!locateFolder(kInsertDisk, drive)) {
         return false;
     }
     if (!drive.firstIsBackup()) {

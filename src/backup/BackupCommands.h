@@ -1,5 +1,8 @@
 #pragma once
 
+#include "backup/BackupDrive.h"
+#include "backup/RemovableDrives.h"
+
 #include <QString>
 #include <functional>
 
@@ -23,6 +26,9 @@ struct BackupHooks {
     std::function<void()> showLogon;
     // After a restore from the logon window: empty txtLogin and enable it again.
     std::function<void()> loginRestored;
+    // With several drives plugged in: the index of the one the person picked,
+    // or -1 when the choice was cancelled. Unset, nothing is picked.
+    std::function<int(const QList<Drive>& drives)> chooseDrive;
 };
 
 // The backup and restore commands of the main window (cmdBackup, cmdRestore)
@@ -48,6 +54,11 @@ public:
     static QString restoreFailure(int error);
 
 private:
+    // Takes the backup folder of this operation and lists its files: the fixed
+    // folder, or that of the one drive plugged in or of the drive picked among
+    // several. False when there is none (after noDiskText) or the choice was
+    // cancelled.
+    bool locateFolder(const QString& noDiskText, DriveListing& files);
     bool checkRestoreDisk();
     bool replaceDataFile();
     QString backupFile() const;
@@ -56,6 +67,7 @@ private:
 
     AppContext& ctx_;
     BackupHooks hooks_;
+    BackupFolder folder_;
     int lastError_ = 0;
 };
 

@@ -1,9 +1,13 @@
 #include "backup/BackupDrive.h"
 
+#include "backup/BackupErrors.h"
+
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <cerrno>
 #include <dirent.h>
+#include <sys/stat.h>
 
 namespace orv::backup {
 
@@ -27,6 +31,27 @@ DriveListing listDrive(const QString& folder) {
     ::closedir(dir);
     listing.names = QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     return listing;
+}
+
+BackupFolder BackupFolder::onDriveAt(const QString& mountFolder) {
+    return {QDir(mountFolder).filePath(kDriveFolderName), true};
+}
+
+DriveListing BackupFolder::list() const {
+    DriveListing listing = listDrive(path);
+    listing.noDisk = listing.noDisk && !onDrive;
+    return listing;
+}
+
+QString BackupFolder::backupFile() const {
+    return QDir(path).filePath(kBackupFileName);
+}
+
+int BackupFolder::prepare() const {
+    if (!onDrive || ::mkdir(QFile::encodeName(path).constData(), 0777) == 0 || errno == EEXIST) {
+        return err::None;
+    }
+    return fileErrorCode(errno);
 }
 
 } // namespace orv::backup

@@ -24,4 +24,24 @@ struct DriveListing {
 
 DriveListing listDrive(const QString& folder);
 
+// The folder on a removable drive that backup and restore use, as they used
+// the whole of a floppy: other files of the drive never matter.
+inline const QString kDriveFolderName = QStringLiteral("Orvalune");
+
+// Where the backup file lives: either one fixed folder, whose absence means no
+// disk, or the Orvalune folder of a removable drive, made by the first backup.
+struct BackupFolder {
+    QString path;
+    bool onDrive = false;
+
+    static BackupFolder fixed(const QString& folder) { return {folder, false}; }
+    static BackupFolder onDriveAt(const QString& mountFolder);
+
+    // On a drive a missing or unreadable folder holds no files.
+    DriveListing list() const;
+    QString backupFile() const;
+    // Makes the drive's folder when it is missing; 0 or the error code.
+    int prepare() const;
+};
+
 } // namespace orv::backup

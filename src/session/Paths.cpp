@@ -23,8 +23,9 @@ Paths Paths::fromEnvironment(const QString& executableFolder) {
     p.programFolder = env.value(QStringLiteral("ORVALUNE_HOME"), executableFolder);
     p.v1Folder = env.value(QStringLiteral("ORVALUNE_V1_DIR"),
                            QDir(QDir::homePath()).filePath(QStringLiteral("Orvalune")));
-    p.backupFolder =
-        env.value(QStringLiteral("ORVALUNE_BACKUP_DIR"), QStringLiteral("/media/floppy"));
+    p.backupFolder = env.value(QStringLiteral("ORVALUNE_BACKUP_DIR"));
+    p.mediaRoots = env.value(QStringLiteral("ORVALUNE_MEDIA_ROOTS"))
+                       .split(QLatin1Char(':'), Qt::SkipEmptyParts);
     return p;
 }
 

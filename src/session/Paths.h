@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace orv {
 
@@ -8,7 +9,12 @@ namespace orv {
 struct Paths {
     QString programFolder; // folder of the executable, or ORVALUNE_HOME
     QString v1Folder;      // version 1.0 folder: $HOME/Orvalune, or ORVALUNE_V1_DIR
-    QString backupFolder;  // backup drive: /media/floppy, or ORVALUNE_BACKUP_DIR
+    // One fixed backup folder (ORVALUNE_BACKUP_DIR); empty: the backup goes to
+    // the Orvalune folder of a mounted removable drive.
+    QString backupFolder;
+    // Folders that stand in for the drive search (ORVALUNE_MEDIA_ROOTS): each
+    // folder inside them counts as a mounted drive. Empty: the real search.
+    QStringList mediaRoots;
 
     QString dataFile() const;    // dadosn.lst in the program folder
     QString oldDataFile() const; // dados.lst in the version 1.0 folder

@@ -11,7 +11,8 @@ keep=${ORVALUNE_WALKTHROUGH_KEEP:-}
 trap 'if [ -n "$keep" ]; then echo "kept $work"; else rm -rf "$work"; fi' EXIT
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
-mkdir -p "$work/backup"
+# The family's stick, already holding photos, stands in a folder of drives.
+mkdir -p "$work/media/PENDRIVE/DCIM"
 
 cat >"$work/desktop.sh" <<SCRIPT
 set -eu
@@ -19,7 +20,7 @@ set -eu
 trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
 sleep 1
 cd "$here"
-/usr/bin/python3 walkthrough.py "$work/prefix/bin/orvalune" "$work/agenda" "$work/backup"
+/usr/bin/python3 walkthrough.py "$work/prefix/bin/orvalune" "$work/agenda" "$work/media"
 SCRIPT
 status=0
 xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- sh "$work/desktop.sh" \

@@ -4,7 +4,7 @@ task and a note are added, the data is backed up, a task added after the copy
 is undone by restoring it, and the program is ended from the notification-area
 menu. The data file is read back with the sqlcipher shell at the end.
 
-usage: walkthrough.py <launcher> <data folder> <backup folder>
+usage: walkthrough.py <launcher> <data folder> <folder of drives, holding PENDRIVE>
 The display, session bus and accessibility bus are set up by run_walkthrough.sh."""
 
 import datetime
@@ -107,10 +107,10 @@ def write_note(app):
     d.click(app.find("push button", "Salvar Anotações"))
 
 
-def back_up_and_restore(app, backup_folder):
+def back_up_and_restore(app, media):
     d.click(app.find("push button", "Cópia de segurança dos dados"))
     answer(app, "Backup Realizado com Sucesso!")
-    assert os.path.getsize(os.path.join(backup_folder, "Orvalune.Bck")) > 0
+    assert os.path.getsize(os.path.join(media, "PENDRIVE", "Orvalune", "Orvalune.Bck")) > 0
     add_task(app, "Tarefa depois da cópia")
     d.click(app.find("push button", "Recuperar cópia de segurança"))
     answer(app, "Você Confirma Restaução do Backup?", "Confirmar")
@@ -173,9 +173,9 @@ def check_data_file(data_file, started):
 
 
 def main():
-    launcher, home, backup_folder = sys.argv[1:4]
+    launcher, home, media = sys.argv[1:4]
     started = datetime.datetime.now()
-    env = dict(os.environ, ORVALUNE_HOME=home, ORVALUNE_BACKUP_DIR=backup_folder,
+    env = dict(os.environ, ORVALUNE_HOME=home, ORVALUNE_MEDIA_ROOTS=media,
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="pt_BR.UTF-8")
     program = subprocess.Popen([launcher], env=env)
     try:
@@ -186,7 +186,7 @@ def main():
         add_ledger_entry(app)
         add_task(app, "Comprar presente da Bia")
         write_note(app)
-        back_up_and_restore(app, backup_folder)
+        back_up_and_restore(app, media)
         quit_from_tray(program)
     except BaseException:
         if shutil.which("import"):  # what the screen showed, for ORVALUNE_WALKTHROUGH_KEEP

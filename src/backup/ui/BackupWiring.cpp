@@ -1,10 +1,11 @@
 #include "backup/ui/BackupWiring.h"
 
+#include "backup/ui/DriveChoiceWindow.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "session/ui/LogonWindow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
@@ -45,6 +46,12 @@ void useLogonWindow(BackupHooks& hooks, LogonWindow& window) {
             login->clear();
             login->setEnabled(true);
         }
+    };
+}
+
+void useDriveChoice(BackupHooks& hooks) {
+    hooks.chooseDrive = [](const QList<Drive>& drives) {
+        return DriveChoiceWindow::choose(drives, QApplication::activeWindow());
     };
 }
 

@@ -18,6 +18,9 @@ void useDueCheckTimer(BackupHooks& hooks, MainWindow& window);
 // After a restore from the logon window: txtLogin emptied and enabled again.
 void useLogonWindow(BackupHooks& hooks, LogonWindow& window);
 
+// Several drives plugged in: the person picks one in frmUnidades.
+void useDriveChoice(BackupHooks& hooks);
+
 // cmdBackup and cmdRestore of the main window run the commands.
 void connectMainWindow(MainWindow& window, BackupCommands& commands);
 

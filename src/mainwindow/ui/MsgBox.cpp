@@ -61,6 +61,14 @@ QString wrappable(const QString& text, const QFontMetrics& metrics, int width) {
 
 } // namespace
 
+QPushButton* cancelButton(QWidget* parent, const char* name, const QRect& geometry) {
+    return button(parent, name, QStringLiteral("C&ancelar"), geometry, QColor(255, 128, 128));
+}
+
+QPushButton* confirmButton(QWidget* parent, const char* name, const QRect& geometry) {
+    return button(parent, name, QStringLiteral("&Confirmar"), geometry, QColor(128, 128, 255));
+}
+
 MsgBox::MsgBox(const QString& text, int buttons, int icon, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmMsgBox"));
     setWindowTitle(QStringLiteral("Mensagem do Orvalune"));
@@ -85,10 +93,8 @@ MsgBox::MsgBox(const QString& text, int buttons, int icon, QWidget* parent) : QD
     // "C&ancelar" in a confirmation, so Enter alone never confirms.
     cmdMOkay = button(this, "cmdMOkay", QStringLiteral("&Okay"), rectTwips(1920, 1305, 975, 345),
                       QColor(255, 192, 255));
-    cmdMCancelar = button(this, "cmdMCancelar", QStringLiteral("C&ancelar"),
-                          rectTwips(855, 1305, 1065, 345), QColor(255, 128, 128));
-    cmdMConfirmar = button(this, "cmdMConfirmar", QStringLiteral("&Confirmar"),
-                           rectTwips(2880, 1305, 1065, 345), QColor(128, 128, 255));
+    cmdMCancelar = cancelButton(this, "cmdMCancelar", rectTwips(855, 1305, 1065, 345));
+    cmdMConfirmar = confirmButton(this, "cmdMConfirmar", rectTwips(2880, 1305, 1065, 345));
     setTabOrder(cmdMOkay, cmdMCancelar);
     setTabOrder(cmdMCancelar, cmdMConfirmar);
     connect(cmdMOkay, &QPushButton::clicked, this, [this] { answer(true); });

@@ -9,6 +9,11 @@ class QPushButton;
 
 namespace orv {
 
+// The message box's "C&ancelar" and "&Confirmar" buttons, also for the other
+// small windows drawn in its look.
+QPushButton* cancelButton(QWidget* parent, const char* name, const QRect& geometry);
+QPushButton* confirmButton(QWidget* parent, const char* name, const QRect& geometry);
+
 // frmMsgBox: the program's own modal message box.
 class MsgBox : public QDialog {
     Q_OBJECT

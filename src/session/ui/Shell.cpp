@@ -50,6 +50,7 @@ void Shell::wireBackup() {
     backup::BackupHooks& hooks = backup_.hooks();
     backup::useWaitCursor(hooks);
     backup::useLogonWindow(hooks, *logon_);
+    backup::useDriveChoice(hooks);
     hooks.endSession = [this] { leaveSession(); };
     hooks.showLogon = [this] {
         logon_->show();
