@@ -10,7 +10,7 @@ export CCACHE_BASEDIR="$PWD"
 
 PACKAGES=(build-essential cmake ninja-build pkg-config ccache
           qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev libxcb1-dev
-          libsqlcipher-dev sqlcipher zlib1g-dev libssl-dev
+          libsqlcipher-dev sqlcipher zlib1g-dev libssl-dev libical-dev
           googletest libgmock-dev libbenchmark-dev
           fonts-liberation2 xvfb xauth clang libclang-rt-14-dev poppler-utils
           xdotool trayer dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi)

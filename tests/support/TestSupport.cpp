@@ -3,12 +3,17 @@
 #include "db/Schema.h"
 
 #include "session/Passwords.h"
+
 #include "session/Users.h"
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
@@ -119,6 +124,38 @@ void typeText(QWidget* widget, const QString& text) {
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
+}
+
+QString FileFolder::write(const QString& name, const QByteArray& bytes) const {
+    QFile f(path(name));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
+        ADD_FAILURE() << "cannot write " << name.toStdString();
+    }
+    return f.fileName();
+}
+
+bool refusedWith(const QString& shown, const BadFile& file) {
+    return shown.startsWith(QStringLiteral("Nada foi importado de \"%1\"").arg(file.name)) &&
+           shown.contains(file.why);
+}
+
+void answerFileDialog(const QString& path) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        poll->stop(); // at once: the deletion waits for an outer event loop
+        poll->deleteLater();
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept"); // as its "Open" or "Save" button does
+    });
+    poll->start(10);
 }
 
 } // namespace orv::test

@@ -76,6 +76,27 @@ struct TestApp {
 // own keyClicks knows only ASCII).
 void typeText(QWidget* widget, const QString& text);
 
+// The folder where a person keeps the files he imports and exports.
+struct FileFolder {
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+    // Writes the file and gives its path.
+    QString write(const QString& name, const QByteArray& bytes) const;
+};
+
+// A file an import must refuse, and the reason its message must give.
+struct BadFile {
+    const char* name;
+    QByteArray bytes;
+    QString why;
+};
+// Whether the message tells that the file added nothing, and why.
+bool refusedWith(const QString& shown, const BadFile& file);
+
+// Answers the next file dialog the program opens with the path (an empty path
+// cancels it), as a person picking a file would.
+void answerFileDialog(const QString& path);
+
 // Bytes of a file, to prove that something was not written.
 QByteArray fileBytes(const QString& path);
 

@@ -2,10 +2,12 @@
 #include "printing/ui/PrintReport.h"
 
 #include "appointments/DaySchedule.h"
+#include "appointments/ICalendarExchange.h"
 #include "appointments/ui/AppointmentEditorFrame.h"
 #include "appointments/ui/Controls.h"
 #include "appointments/ui/MonthCalendarFrame.h"
 #include "appointments/ui/ScheduleGrid.h"
+#include "mainwindow/ui/ExchangeButtons.h"
 #include "mainwindow/ui/Grid.h"
 #include "mainwindow/ui/Pictures.h"
 #include "mainwindow/ui/Twips.h"
@@ -82,6 +84,7 @@ void AppointmentsPanel::buildControls() {
     // column never needs a horizontal one.
     grdCompromissos->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdCompromissos->setGeometry(0, 28, kGridWidth, 350);
+    buildExchange();
 
     // The editor and the month calendar lie over the grid, under the day arrows.
     frmDadosCompromisso = new AppointmentEditorFrame(ctx_, this);
@@ -114,6 +117,35 @@ void AppointmentsPanel::buildControls() {
     connect(frmCalendar, &MonthCalendarFrame::todayWanted, this, &AppointmentsPanel::goToToday);
     connect(frmCalendar, &MonthCalendarFrame::printButtonWanted, this, &Panel::printButtonWanted);
     connect(frmCalendar, &MonthCalendarFrame::restoreFocusWanted, this, &Panel::restoreFocusWanted);
+}
+
+// Right of the grid, under the month calendar; the editor covers them.
+void AppointmentsPanel::buildExchange() {
+    ExchangeKind kind;
+    kind.objectPrefix = QStringLiteral("cmdCompromisso");
+    kind.nouns = QStringLiteral("Compromissos");
+    kind.fileFilter = QStringLiteral("Agenda iCalendar (*.ics *.ical);;Todos os arquivos (*)");
+    kind.suffix = QStringLiteral("ics");
+    kind.suggestedName = QStringLiteral("compromissos.ics");
+    kind.exportChoices = {QStringLiteral("A partir de &hoje"),
+                          QStringLiteral("&Todos os compromissos")};
+    kind.cutWhy = QStringLiteral("mais de um dia ou texto longo");
+    kind.refusedWhy = QStringLiteral("cancelados, sem texto ou sem data nos próximos 12 meses");
+    kind.importFile = [this](const QByteArray& bytes) {
+        return importAppointments(ctx_.db, ctx_.session.userCode, ctx_.settings.gridStep,
+                                  ctx_.clock.now(), bytes);
+    };
+    kind.exportFile = [this](int choice) {
+        return exportAppointments(ctx_.db, ctx_.session.userCode,
+                                  choice == 0 ? ctx_.clock.today() : QDate(), ctx_.clock.now());
+    };
+    exchangeButtons = new ExchangeButtons(this, ctx_.messages, std::move(kind));
+    const int left = kGridWidth + 8;
+    const int width = (728 - left - 6) / 2;
+    exchangeButtons->importButton->setGeometry(left, 346, width, 28);
+    exchangeButtons->exportButton->setGeometry(left + width + 6, 346, width, 28);
+    connect(exchangeButtons, &ExchangeButtons::imported, this, &AppointmentsPanel::rebuild);
+    connect(exchangeButtons, &ExchangeButtons::restoreFocusWanted, this, &Panel::restoreFocusWanted);
 }
 
 void AppointmentsPanel::load() {

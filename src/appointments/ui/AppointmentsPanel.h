@@ -8,6 +8,7 @@ class QPushButton;
 
 namespace orv {
 class AppContext;
+class ExchangeButtons;
 class Grid;
 } // namespace orv
 
@@ -45,9 +46,12 @@ public:
     QPushButton* cmdCompromissoCalendario = nullptr;
     AppointmentEditorFrame* frmDadosCompromisso = nullptr;
     MonthCalendarFrame* frmCalendar = nullptr;
+    // cmdCompromissoImportar and cmdCompromissoExportar: iCalendar files in and out.
+    ExchangeButtons* exchangeButtons = nullptr;
 
 private:
     void buildControls();
+    void buildExchange();
     void openRow(int row);
     void goToToday();
 

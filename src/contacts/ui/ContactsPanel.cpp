@@ -2,6 +2,7 @@
 #include "mainwindow/ui/AccessibleNames.h"
 #include "printing/ui/PrintReport.h"
 
+#include "contacts/ContactExchange.h"
 #include "contacts/ContactForm.h"
 #include "contacts/ContactGrid.h"
 #include "contacts/ContactStore.h"
@@ -10,6 +11,7 @@
 #include "contacts/ui/ContactSearchFrame.h"
 #include "contacts/ui/LetterBar.h"
 #include "db/DbError.h"
+#include "mainwindow/ui/ExchangeButtons.h"
 #include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/Grid.h"
 #include "mainwindow/ui/WaitCursor.h"
@@ -72,10 +74,39 @@ void ContactsPanel::buildControls() {
     cmdEnderecoNovo->setAutoDefault(false);
     nameByCaption(cmdEnderecoNovo);
     cmdEnderecoNovo->setGeometry(606, 310, 120, 32);
+    buildExchange();
 
     frmDadosEndereco = new ContactDetailFrame(this);
     frmDadosEndereco->setGeometry(0, 0, 728, 378);
     frmDadosEndereco->hide();
+}
+
+// Above and below "Novo Contato", in the column beside the search frame.
+void ContactsPanel::buildExchange() {
+    ExchangeKind kind;
+    kind.objectPrefix = QStringLiteral("cmdEndereco");
+    kind.nouns = QStringLiteral("Contatos");
+    kind.fileFilter = QStringLiteral("Contatos vCard (*.vcf *.vcard);;Todos os arquivos (*)");
+    kind.suffix = QStringLiteral("vcf");
+    kind.suggestedName = QStringLiteral("contatos.vcf");
+    kind.exportChoices = {QStringLiteral("Contatos da &lista atual"),
+                          QStringLiteral("&Todos os contatos")};
+    kind.cutWhy = QStringLiteral("valores maiores que os campos");
+    kind.refusedWhy = QStringLiteral("sem nome");
+    kind.importFile = [this](const QByteArray& bytes) {
+        return importContacts(ctx_.db, ctx_.session.userCode, ctx_.clock.today(), bytes);
+    };
+    kind.exportFile = [this](int choice) {
+        return exportContacts(ctx_.db, ctx_.session.userCode,
+                              choice == 0 ? state_.filter : ContactFilter());
+    };
+    exchangeButtons = new ExchangeButtons(this, ctx_.messages, std::move(kind));
+    exchangeButtons->importButton->setGeometry(606, 278, 120, 28);
+    exchangeButtons->exportButton->setGeometry(606, 346, 120, 28);
+    setTabOrder(exchangeButtons->importButton, cmdEnderecoNovo);
+    setTabOrder(cmdEnderecoNovo, exchangeButtons->exportButton);
+    connect(exchangeButtons, &ExchangeButtons::imported, this, [this] { loadList(true); });
+    connect(exchangeButtons, &ExchangeButtons::restoreFocusWanted, this, &Panel::restoreFocusWanted);
 }
 
 void ContactsPanel::connectHandlers() {

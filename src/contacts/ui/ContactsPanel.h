@@ -8,6 +8,7 @@ class QPushButton;
 
 namespace orv {
 class AppContext;
+class ExchangeButtons;
 class Grid;
 } // namespace orv
 
@@ -40,9 +41,12 @@ public:
     QLineEdit* txtEnderecoSemRegistro = nullptr;
     QPushButton* cmdEnderecoNovo = nullptr;
     ContactDetailFrame* frmDadosEndereco = nullptr;
+    // cmdEnderecoImportar and cmdEnderecoExportar: vCard files in and out.
+    ExchangeButtons* exchangeButtons = nullptr;
 
 private:
     void buildControls();
+    void buildExchange();
     void connectHandlers();
     // Header only, or filled with the contacts under the current filter.
     void loadList(bool fill);
