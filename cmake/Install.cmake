@@ -48,7 +48,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libqt6network6 (>= 6.4), \
-libqt6printsupport6 (>= 6.4), libqt6multimedia6 (>= 6.4), qt6-qpa-plugins, libsqlcipher0, libical3, \
+libqt6printsupport6 (>= 6.4), libqt6multimedia6 (>= 6.4), qt6-qpa-plugins, qt6-translations-l10n, libsqlcipher0, libical3, \
 zlib1g, libssl3, libcups2, libc6, libstdc++6, adduser")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/install/postinst)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -13,10 +13,24 @@ QChar localeDecimalSeparator() {
 Calculator::Calculator(QChar decimalSeparator) : separator_(decimalSeparator) {}
 
 namespace {
-bool startsNumber(QChar key) {
-    return (key >= u'0' && key <= u'9') || key == u'.';
+
+// The largest value the display shows without inventing digits: 15
+// significant digits, two of them decimals.
+constexpr double kLargestShown = 1e13;
+
+// A result the display can show; nothing past what a double holds exactly.
+std::optional<double> shown(double value) {
+    if (!std::isfinite(value) || std::abs(value) >= kLargestShown) {
+        return std::nullopt;
+    }
+    return value;
 }
+
 } // namespace
+
+bool Calculator::startsNumber(QChar key) const {
+    return (key >= u'0' && key <= u'9') || key == u'.' || key == separator_;
+}
 
 bool Calculator::pressKey(QChar key) {
     // A digit or point after a result starts a new number. (The point too:
@@ -26,7 +40,9 @@ bool Calculator::pressKey(QChar key) {
         entryState_ = EntryState::Typing;
         showsResult_ = false;
     }
-    const CalculatorAction action = calculatorKeyAction(key);
+    // The locale's decimal separator is typed as itself, like the point.
+    const CalculatorAction action =
+        key == separator_ ? CalculatorAction::Insert : calculatorKeyAction(key);
     if (action == CalculatorAction::Insert) {
         return true;
     }
@@ -93,10 +109,7 @@ std::optional<double> Calculator::apply(Operation op, double total, double value
     case Operation::None:
         break;
     }
-    if (!std::isfinite(result)) {
-        return std::nullopt;
-    }
-    return result;
+    return shown(result);
 }
 
 void Calculator::operationKey(Operation op) {
@@ -112,7 +125,7 @@ void Calculator::operationKey(Operation op) {
     }
     entry_ = *value;
     // A total of 0 counts as no total yet: the entry becomes the total.
-    const std::optional<double> next = total_ == 0.0 ? entry_ : apply(op, total_, entry_);
+    const std::optional<double> next = total_ == 0.0 ? shown(entry_) : apply(op, total_, entry_);
     if (!next) {
         showError();
         return;
@@ -170,7 +183,7 @@ void Calculator::percent() {
     case Operation::None:
         break;
     }
-    if (!std::isfinite(result)) {
+    if (!shown(result)) {
         showError();
         return;
     }
@@ -206,7 +219,7 @@ void Calculator::memoryKey(int sign) {
         return;
     }
     const double next = memory_ + sign * *value;
-    if (!std::isfinite(next)) {
+    if (!shown(next)) {
         showError();
         return;
     }

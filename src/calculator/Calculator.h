@@ -27,6 +27,8 @@ public:
 
     explicit Calculator(QChar decimalSeparator = localeDecimalSeparator());
 
+    QChar decimalSeparator() const { return separator_; }
+
     // A character typed on the keyboard. Runs the key's action and returns true
     // when the display box should insert the character at its caret itself (and
     // then report its new text with setDisplay()).
@@ -69,10 +71,13 @@ public:
     EntryState entryState() const { return entryState_; }
 
 private:
+    // A digit, the point or the locale's decimal separator.
+    bool startsNumber(QChar key) const;
     void operationKey(Operation op);
     void memoryKey(int sign);
     // total op value; nothing for a division by zero or a negative number, or
-    // when the result is no longer a finite number.
+    // when the result is beyond what the display shows exactly (more than 15
+    // significant digits with the two decimals).
     static std::optional<double> apply(Operation op, double total, double value);
     void showTotal(double total);
     void showError();

@@ -1,5 +1,7 @@
 #include "contacts/ContactValues.h"
 
+#include "db/TextFolding.h"
+
 #include <array>
 
 namespace orv::contacts {
@@ -32,15 +34,6 @@ BoxValue keepAccepted(const QString& raw, const QString& accepted, bool blanksAs
     return v;
 }
 
-QString folded(const QString& text) {
-    QString plain;
-    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
-        if (c.category() != QChar::Mark_NonSpacing) {
-            plain += c.toLower();
-        }
-    }
-    return plain.simplified();
-}
 
 } // namespace
 
@@ -62,17 +55,7 @@ BoxValue phoneAsTyped(const QString& raw) {
 }
 
 BoxValue postalCodeAsTyped(const QString& raw) {
-    BoxValue v = keepAccepted(raw, QStringLiteral(".-"), false);
-    QString digits;
-    for (const QChar c : v.text) {
-        if (isAsciiDigit(c)) {
-            digits += c;
-        }
-    }
-    if (digits.size() == limit::kPostalCode) {
-        v.text = digits;
-    }
-    return v;
+    return keepAccepted(raw, QStringLiteral(".-"), false);
 }
 
 QString stateAsTyped(const QString& raw) {
@@ -105,7 +88,7 @@ QString stateAsTyped(const QString& raw) {
         {"sergipe", "SE"},
         {"tocantins", "TO"},
     }};
-    const QString key = folded(raw);
+    const QString key = foldedText(raw).simplified();
     for (const auto& [name, code] : kStates) {
         if (key == QLatin1String(name)) {
             return QLatin1String(code);

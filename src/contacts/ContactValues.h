@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/TextLimit.h"
+
 #include <QString>
 
 namespace orv::contacts {
@@ -11,7 +13,7 @@ inline constexpr int kCompany = 100;
 inline constexpr int kAddress = 100;
 inline constexpr int kCity = 30;
 inline constexpr int kState = 2;
-inline constexpr int kPostalCode = 8;
+inline constexpr int kPostalCode = kPostalCodeLength;
 inline constexpr int kEmail = 100;
 inline constexpr int kPhone = 15;
 inline constexpr int kBirthday = 5;

@@ -2,6 +2,7 @@
 
 #include "db/AccessFunctions.h"
 #include "db/DbError.h"
+#include "db/TextFolding.h"
 
 #include <QFile>
 #include <QHash>
@@ -260,6 +261,7 @@ std::shared_ptr<SqlCipherFile::Connection> SqlCipherFile::connect() const {
     // appointments; pages are only taken as they are read.
     sqlite3_exec(raw, "PRAGMA cache_size = -8192", nullptr, nullptr, nullptr);
     registerAccessFunctions(raw);
+    registerTextFolding(raw);
     return connection;
 }
 

@@ -1,6 +1,6 @@
 #include "exchange/BoxText.h"
 
-#include <QTextBoundaryFinder>
+#include "session/TextLimit.h"
 
 namespace orv::exchange {
 
@@ -25,12 +25,7 @@ bool fitToBox(QString& text, int limit) {
     if (text.size() <= limit) {
         return false;
     }
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
-    graphemes.setPosition(limit);
-    if (!graphemes.isAtBoundary()) {
-        graphemes.toPreviousBoundary();
-    }
-    text.truncate(graphemes.position());
+    text = cutAtCharacterBoundary(text, limit);
     return true;
 }
 

@@ -64,4 +64,8 @@ ClockGeometry::Hand ClockGeometry::hand(float degrees, float length) const {
             QPointF(cx_ + length * s, cy_ - length * c), degrees};
 }
 
+int ClockGeometry::msToNextMinute(const QTime& t) {
+    return 60000 - (t.second() * 1000 + t.msec());
+}
+
 } // namespace orv

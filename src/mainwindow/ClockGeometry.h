@@ -32,6 +32,11 @@ public:
     Hand minuteHand(const QTime& t) const { return hand(minuteAngle(t), l_); }
     Hand hourHand(const QTime& t) const { return hand(hourAngle(t), hourHandLength()); }
 
+    // How long after `t` the next whole minute begins, in milliseconds (the
+    // clock ticks on the minute: its first tick waits for it, the others come
+    // a minute apart).
+    static int msToNextMinute(const QTime& t);
+
 private:
     Hand hand(float degrees, float length) const;
 

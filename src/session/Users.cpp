@@ -47,7 +47,8 @@ bool noUsers(const Db& db) {
 }
 
 RowSet findUser(const Db& db, const QString& login) {
-    return db.runQuery(QStringLiteral("Select * from usuarios Where Login = ?"), {login});
+    return db.runQuery(QStringLiteral("Select * from usuarios Where ucase(Login) = ucase(?)"),
+                       {login});
 }
 
 void storePassword(const Db& db, qint64 userCode, const QString& clear) {

@@ -19,7 +19,7 @@ QString readImportFlag(const Db& db);
 // True when no user exists in the data file.
 bool noUsers(const Db& db);
 
-// The user whose login matches (the store compares without regard to case);
+// The user whose login matches without regard to case, accented letters included;
 // an empty row set when there is none.
 RowSet findUser(const Db& db, const QString& login);
 

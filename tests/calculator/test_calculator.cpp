@@ -91,6 +91,8 @@ TEST(Calculator, KeySequences) {
         {"2 * 3 = 4 +", "10,00"},   // the total survives equals
         {"2 * 3 = + 4 =", "10,00"}, // an operation after equals goes on from the total
         {"2.5 * 2 =", "5,00"},      // "." is typed for the decimal separator
+        {"2,5 * 2,2 =", "5,50"},    // and so is the separator itself
+        {"5a' + 3 =", "8,00"},      // other characters are dropped
         {"9 / 4 =", "2,25"},
         {"7 + +", "7,00"},    // a second operation key in a row is ignored
         {"5 + .5 =", "5,50"}, // a point after an operation starts a new number
@@ -117,6 +119,11 @@ TEST(Calculator, KeySequences) {
         {"5 % 3", "3"},           // also when no number was being entered
         {"8 / 0 = CE", ""},
         {"8 / 0 / 2 =", "4,00"}, // a refused division keeps the total and the operation
+        // Nothing shown beyond 15 significant digits with the two decimals.
+        {"99999999999 * 99999999999 =", Error},
+        {"10000000000000 +", Error},
+        {"999999999999 + 1 =", "1000000000000,00"},
+        {"5000000000000 M+ M+", Error},
         // The memory keys; the M shown or hidden and the end of a session are
         // checked in the window (CalculatorWindowTest.KeypadPercentAndMemory).
         {"0 M+", "0,00"},
@@ -130,18 +137,10 @@ TEST(Calculator, KeySequences) {
     }
 }
 
-// The operation keys are covered by the sequences typed on the keyboard above;
-// here what the display box itself is left to take.
+// The clipboard keys are the display box's own.
 TEST(Calculator, KeysLeftToTheDisplayBox) {
-    for (QChar c : QString("0123456789.")) {
-        EXPECT_EQ(calculatorKeyAction(c), CalculatorAction::Insert) << int(c.unicode());
-    }
     EXPECT_EQ(calculatorKeyAction(QChar(3)), CalculatorAction::Insert);  // copy
     EXPECT_EQ(calculatorKeyAction(QChar(22)), CalculatorAction::Insert); // paste
-    for (QChar c : QString(",ae' =\t")) {
-        EXPECT_EQ(calculatorKeyAction(c), CalculatorAction::Swallow) << int(c.unicode());
-    }
-    // Backspace and the insertion at the caret: CalculatorWindowTest.KeyboardInTheDisplay.
 }
 
 TEST(Calculator, ReadingAndFormattingTheDisplay) {
@@ -159,17 +158,6 @@ TEST(Calculator, ReadingAndFormattingTheDisplay) {
     EXPECT_EQ(calc.format(-0.001), "0,00");
     EXPECT_EQ(calc.format(-2.5), "-2,50");
     EXPECT_EQ(calc.format(0), "0,00");
-    EXPECT_EQ(calc.format(1e15), "1000000000000000,00");
-
-    // Repeating a huge product ends in the error text, not in "inf".
-    calc.clearAll();
-    for (QChar c : QString("999999999999*999999999999")) {
-        calc.typeCharacter(c);
-    }
-    for (int i = 0; i < 40; ++i) {
-        calc.equals();
-    }
-    EXPECT_EQ(calc.display(), Error);
 }
 
 TEST(Calculator, FollowsTheLocaleSeparator) {

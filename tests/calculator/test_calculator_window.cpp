@@ -79,9 +79,12 @@ TEST_F(CalculatorWindowTest, KeyboardInTheDisplay) {
     QTest::keyClicks(display, "2.5=");
     EXPECT_EQ(shown(), "2.5") << "'=' is no key; digits replace the error text";
     QTest::keyClick(display, Qt::Key_Escape);
-    QTest::keyClicks(display, "2.5*2");
+    QTest::keyClicks(display, "2,5*1");
+    QTest::keyClick(display, Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClicks(display, "5");
+    EXPECT_EQ(shown(), "1,5") << "the comma and the keypad's decimal key are the decimal point";
     QTest::keyClick(display, Qt::Key_Return);
-    EXPECT_EQ(shown(), "5,00");
+    EXPECT_EQ(shown(), "3,75");
 }
 
 TEST_F(CalculatorWindowTest, KeypadPercentAndMemory) {

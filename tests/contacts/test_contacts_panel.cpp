@@ -95,8 +95,8 @@ TEST_F(ContactsPanelTest, NewContactIsCheckedSavedAndListed) {
     EXPECT_EQ(detail.txtDadosEndAniversario->text(), "29/02");
     typeInto(detail.txtDadosEndFoneCel, "(81)a9999-1");
     EXPECT_EQ(detail.txtDadosEndFoneCel->text(), "(81)9999-1");
-    typeInto(detail.txtDadosEndCep, "50x000");
-    EXPECT_EQ(detail.txtDadosEndCep->text(), "50000");
+    typeInto(detail.txtDadosEndCep, "13010x-0000");
+    EXPECT_EQ(detail.txtDadosEndCep->text(), "13010-000") << "the usual form fits whole";
     detail.cmdEnderecoSalvar->click();
     EXPECT_EQ(app.messages.last(), "Informe o Aniversário em DD/MM!");
     EXPECT_EQ(app.messages.shown().back().icon, msg::Information);
@@ -121,7 +121,7 @@ TEST_F(ContactsPanelTest, NewContactIsCheckedSavedAndListed) {
     EXPECT_EQ(grid.text(1, 2), "(81)9999-1");
     EXPECT_EQ(grid.text(1, 4), "15/03");
     RowSet c = app.ctx.db.runQuery("Select * from Enderecos");
-    EXPECT_EQ(c.text("Cep"), "50000");
+    EXPECT_EQ(c.text("Cep"), "13010-000");
     EXPECT_EQ(c.text("Observacao"), "linha 1\nlinha 2");
     EXPECT_EQ(c.text("Compartilhado"), "S");
     EXPECT_EQ(appointments().text("Compromisso"), "Aniversário Joana d'Arc");

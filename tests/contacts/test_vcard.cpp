@@ -104,7 +104,7 @@ TEST_F(VCardPanel, ImportsThePhoneStylesAsTheBoxesHoldThem) {
                              {&Contact::address, "Rua das Flores, 100"},
                              {&Contact::city, "Campinas"},
                              {&Contact::state, "SP"},
-                             {&Contact::postalCode, "13010050"},
+                             {&Contact::postalCode, "13010-050"},
                              {&Contact::notes, "Linha um\nLinha dois; continua na próxima linha"},
                              {&Contact::birthday, "29/02"}});
     Contact ze = contact("Zé Ninguém", {{&Contact::homePhone, "21-2555-0000"},
@@ -186,7 +186,7 @@ TEST(ContactValues, AsTheBoxesHoldThem) {
         {contacts::phoneAsTyped, "tel:+55 (11) 98765-4321;ext=2", "(11)98765-4321", false},
         {contacts::phoneAsTyped, "+351 21 000 0000", "00351-21-000-0000", false},
         {contacts::phoneAsTyped, "0800 FLORES", "0800", true},
-        {contacts::postalCodeAsTyped, "01310-100", "01310100", false},
+        {contacts::postalCodeAsTyped, "01310-100", "01310-100", false},
         {contacts::postalCodeAsTyped, "SW1A 1AA", "11", true},
     };
     for (const auto& c : cases) {

@@ -2,8 +2,10 @@
 
 #include "db/AccessFunctions.h"
 #include "db/DbError.h"
+#include "db/TextFolding.h"
 
 #include <QFile>
+#include <QProcess>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -175,11 +177,39 @@ TEST_F(DataLayer, RowsReadOneByOneGiveTextsNumbersAndNulls) {
     EXPECT_THROW(db.forEachRow("Select * from NaoExiste", {}, [](const RowCursor&) {}), DbError);
 }
 
-TEST_F(DataLayer, TheDataFileIsEncrypted) {
+TEST_F(DataLayer, FoldedTextIgnoresCaseAndAccentsAlike) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Érica Dias", "erica dias"},
+        {"JOÃO", "joao"},
+        {"Ítalo Ñandú", "italo nandu"},
+        {"açaí Ç", "acai c"},
+        {"e\u0301", "e"},
+        {"Øster 1º", "øster 1º"},
+        {"😀 ß", "😀 ß"},
+    };
+    for (const auto& [text, folded] : cases) {
+        const QString expected = QString::fromUtf8(folded);
+        EXPECT_EQ(foldedText(QString::fromUtf8(text)), expected) << text;
+        EXPECT_EQ(db.runQuery("Select folded(?) as f", {QString::fromUtf8(text)}).text("f"),
+                  expected)
+            << text;
+    }
+}
+
+TEST_F(DataLayer, TheDataFileIsEncryptedAndTheStockShellChecksIt) {
     const QByteArray bytes = test::fileBytes(app.ctx.paths.dataFile());
     ASSERT_GT(bytes.size(), 1024);
     EXPECT_FALSE(bytes.startsWith("SQLite format 3"));
     EXPECT_FALSE(bytes.contains("Compromissos"));
+
+    // With its key, the stock shell finds a sound file: the schema names only
+    // SQLite's own collations and functions.
+    QProcess shell;
+    shell.start(QStringLiteral("sqlcipher"), {app.ctx.paths.dataFile()});
+    shell.write("PRAGMA key = '" + Db::dataPassphrase() + "';\nPRAGMA integrity_check;\n");
+    shell.closeWriteChannel();
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    EXPECT_EQ(shell.readAllStandardOutput().trimmed(), "ok") << shell.readAllStandardError().data();
 }
 
 } // namespace

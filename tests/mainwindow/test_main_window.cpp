@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "appointments/ui/AppointmentsPanel.h"
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/AnalogClock.h"
 #include "mainwindow/ui/MainWindow.h"
@@ -100,14 +101,27 @@ TEST_F(MainWindowTest, EmptyLastPanelOpensNothingAndSettingsLeaveToTheStart) {
     EXPECT_EQ(visiblePanels(), QStringList{QStringLiteral("frmInicial")});
 }
 
-TEST_F(MainWindowTest, ClockHandsFollowTheProgramClock) {
-    logOnAndLoad(QString());
-    app.clock.set(QDateTime(QDate(2026, 3, 15), QTime(15, 0)));
-    QMetaObject::invokeMethod(window->tmrRelogio, "timeout", Qt::DirectConnection);
+TEST_F(MainWindowTest, ClockTicksOnTheMinuteAndTheDateAtMidnight) {
+    const auto tick = [this](QTime at, QDate day = QDate(2026, 3, 15)) {
+        app.clock.set(QDateTime(day, at));
+        QMetaObject::invokeMethod(window->tmrRelogio, "timeout", Qt::DirectConnection);
+    };
+    app.clock.set(QDateTime(QDate(2026, 3, 15), QTime(14, 59, 40)));
+    logOnAndLoad(QStringLiteral("Tarefas"));
+    EXPECT_EQ(window->tmrRelogio->interval(), 20000) << "the first tick waits for the minute";
+    tick(QTime(15, 0));
     EXPECT_EQ(window->lblHora->text(), QStringLiteral("15:00"));
     // At three o'clock the minute hand points up and the hour hand to the right.
     EXPECT_NEAR(window->picRelogio->minuteHand().angle, 0.0, 0.01);
     EXPECT_NEAR(window->picRelogio->hourHand().angle, 90.0, 0.01);
+    EXPECT_EQ(window->tmrRelogio->interval(), 60000);
+
+    tick(QTime(0, 0), QDate(2026, 3, 16));
+    EXPECT_EQ(window->lblData->text(),
+              QLocale().toString(QDate(2026, 3, 16), QLocale::LongFormat) + QLatin1Char(' '));
+    auto* appointments = static_cast<appointments::AppointmentsPanel*>(
+        window->panelFrame(QStringLiteral("Compromissos")));
+    EXPECT_EQ(appointments->currentDay(), QDate(2026, 3, 16)) << "a panel left on today moves on";
 }
 
 TEST(WindowServices, RegionFromTheKeyColour) {
@@ -154,4 +168,25 @@ TEST(MsgBoxWindow, ButtonsIconsAndAnswers) {
     EXPECT_FALSE(info.cmdMCancelar->isVisible());
     EXPECT_FALSE(info.imgInformacao->isVisible());
     EXPECT_EQ(info.lblMsg->text(), QStringLiteral("Dados Gravados"));
+
+    // However many lines, no text under a button; one to three keep the drawn box.
+    const QString path = QStringLiteral("/home/ana/Documentos/Relatórios/Endereços/2026/"
+                                        "Endereços 2026-03-15 14h07 (2).pdf");
+    for (int lines = 1; lines <= 8; ++lines) {
+        QStringList text;
+        while (text.size() < lines) {
+            text << QStringLiteral("Linha %1").arg(text.size() + 1);
+        }
+        if (lines > 4) {
+            text.replace(lines - 2, path); // a long path wraps at its slashes: two lines
+            text.removeLast();
+        }
+        MsgBox box(text.join('\n'), msg::Okay, lines % 2 ? msg::Information : msg::NoIcon);
+        box.show();
+        const QRect label = box.lblMsg->geometry();
+        EXPECT_GE(label.height(), box.lblMsg->heightForWidth(label.width())) << lines;
+        EXPECT_LT(label.bottom(), box.cmdMOkay->geometry().top()) << lines;
+        EXPECT_TRUE(box.rect().contains(box.cmdMOkay->geometry())) << lines;
+        EXPECT_EQ(box.height() == 124, lines <= 3) << lines;
+    }
 }

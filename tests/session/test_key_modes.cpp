@@ -1,48 +1,74 @@
 #include "support/TestSupport.h"
 
 #include "session/KeyFilter.h"
+#include "session/ui/BoxLimit.h"
 #include "session/ui/KeyMode.h"
+#include "session/ui/Program.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using namespace orv;
-using orv::test::typeText;
 
-TEST(KeyModes, TheRealBoxesFilterWhatIsTyped) {
+// A full box refuses what does not fit; a paste keeps what fits, never half a
+// character (an emoji, a family joined by zero-width joiners, an accent).
+TEST(KeyModes, FullBoxesRefuseAndNeverSplitACharacter) {
+    const QString family = QStringLiteral("👨‍👩‍👧"); // 8 units
     const struct {
-        KeyMode mode;
-        QString typed, shown;
+        const char* before;
+        int caret;
+        QString added;
+        const char* after;
+        int caretAfter;
     } cases[] = {
-        {KeyMode::Text, "d'água", "dágua"},
-        {KeyMode::UpperText, "joão", "JOÃO"},
-        {KeyMode::Numeric, "12a,5.0-", "125.0-"},
-        {KeyMode::Phone, "(11) 5555-1234", "(11)5555-1234"},
-        {KeyMode::Date, "25/12/2026x", "25/12/2026"},
-        {KeyMode::Time, "0830", "08:30"},
-        {KeyMode::Time, "a9b", "9"},              // letters never start a time
-        {KeyMode::Amount, "3500,50x", "3500.50"}, // the decimal comma is the point it stands for
+        {"abcdef", 2, "x", "abcdef", 2},     // typed into a full box
+        {"abcd", 2, "xyz", "abxycd", 4},     // pasted in the middle: the end stays
+        {"abcd", 0, "😀😀", "😀abcd", 2},       // the first emoji fits, the second not
+        {"abcde", 5, "😀", "abcde", 5},       // one unit left: the emoji stays out
+        {"", 0, "a" + family, "a", 1},       // the family goes whole or not at all
+        {"abcde", 5, "e\u0301", "abcde", 5}, // a letter goes with its accent
     };
+    QGuiApplication::clipboard()->clear();
     for (const auto& c : cases) {
-        QLineEdit box;
-        applyKeyMode(&box, c.mode);
-        typeText(&box, c.typed);
-        EXPECT_EQ(box.text(), c.shown) << c.typed.toStdString();
+        QLineEdit line(QString::fromUtf8(c.before));
+        limitLength(&line, 6);
+        line.setCursorPosition(c.caret);
+        QPlainTextEdit area(QString::fromUtf8(c.before));
+        limitLength(&area, 6);
+        QTextCursor caret = area.textCursor();
+        caret.setPosition(c.caret);
+        area.setTextCursor(caret);
+        for (QWidget* box : {static_cast<QWidget*>(&line), static_cast<QWidget*>(&area)}) {
+            QGuiApplication::clipboard()->setText(c.added);
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        }
+        EXPECT_EQ(line.text(), QString::fromUtf8(c.after))
+            << c.before << " + " << c.added.toStdString();
+        EXPECT_EQ(line.cursorPosition(), c.caretAfter) << c.before;
+        EXPECT_EQ(area.toPlainText(), QString::fromUtf8(c.after)) << c.before;
+        EXPECT_EQ(area.textCursor().position(), c.caretAfter) << c.before;
     }
 
-    QLineEdit time;
-    applyKeyMode(&time, KeyMode::Time);
-    typeText(&time, QStringLiteral("08"));
-    time.selectAll();
-    typeText(&time, QStringLiteral("x"));
-    EXPECT_EQ(time.text(), QStringLiteral("x")) << "a selection lets any key through";
+    // The login box: pasted text is filtered and in capitals like typed text.
+    QLineEdit login;
+    applyKeyMode(&login, KeyMode::UpperText);
+    QGuiApplication::clipboard()->setText(QStringLiteral("joão d'ávila"));
+    QTest::keyClick(&login, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(login.text(), QStringLiteral("JOÃO DÁVILA"));
+}
 
-    QPlainTextEdit notes;
-    applyKeyMode(&notes, KeyMode::MultilineText);
-    typeText(&notes, QStringLiteral("a"));
-    QTest::keyClick(&notes, Qt::Key_Return);
-    typeText(&notes, QStringLiteral("b'"));
-    EXPECT_EQ(notes.toPlainText(), QStringLiteral("a\nb"));
+TEST(KeyModes, QtsOwnTextsSpeakPortuguese) {
+    ASSERT_TRUE(installQtTranslations(*QCoreApplication::instance()));
+    QLineEdit box;
+    const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QStringList actions;
+    for (const QAction* a : menu->actions()) {
+        actions << a->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+    }
+    EXPECT_TRUE(actions.contains(QStringLiteral("Colar"))) << actions.join(' ').toStdString();
 }

@@ -57,15 +57,18 @@ TEST(KeyFilter, TwoDigitMaskWritesTheSeparator) {
     EXPECT_EQ(r.caret, 3);
     const struct {
         const char* text;
+        bool selection;
         int key;
         MaskResult::Kind kind;
     } cases[] = {
-        {"", 'x', MaskResult::Drop},
-        {"09:3", 'a', MaskResult::Drop},
-        {"1", keys::Backspace, MaskResult::Accept},
+        {"", false, 'x', MaskResult::Drop},
+        {"09:3", false, 'a', MaskResult::Drop},
+        {"1", false, keys::Backspace, MaskResult::Accept},
+        {"08", true, 'x', MaskResult::Accept}, // a selection lets any key through
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(twoDigitMask(QLatin1String(c.text), false, c.key, QLatin1Char(':')).kind, c.kind)
+        EXPECT_EQ(twoDigitMask(QLatin1String(c.text), c.selection, c.key, QLatin1Char(':')).kind,
+                  c.kind)
             << c.text << " + " << c.key;
     }
 }
@@ -91,7 +94,9 @@ TEST(Logon, LookupPasswordAndSessionLoad) {
     EXPECT_EQ(stored(), encodePassword(QStringLiteral("Segredo")));
     EXPECT_EQ(logOn(app.ctx, kRestoreWord, {}), LogonResult::Restore);
 
-    // The store compares logins without regard to case.
+    // Logins compare without regard to case, accented letters included.
+    app.addUser(QStringLiteral("JOÃO"));
+    EXPECT_EQ(logOn(app.ctx, QStringLiteral("joão"), {}), LogonResult::LoggedOn);
     ASSERT_EQ(logOn(app.ctx, QStringLiteral("ana"), QStringLiteral("Segredo")),
               LogonResult::LoggedOn);
     const Session& s = app.ctx.session;

@@ -20,7 +20,7 @@ TEST_F(SettingsPageKeys, BoxesFilterTheirKeysAndTheListOffersTheSounds) {
                                                          {"txtDadosNascimento", "1a2/05/80"},
                                                          {"txtDadosNome", "D'Avila"},
                                                          {"txtSenhaNova", "a'b"}};
-    const char* expected[] = {"08:30",    "17:30",    "15",     "-3", "01310-10",
+    const char* expected[] = {"08:30",    "17:30",    "15",     "-3", "01310-100",
                               "(11)3333", "12/05/80", "DAvila", "ab"};
     std::size_t i = 0;
     for (const auto& [name, keys] : typed) {

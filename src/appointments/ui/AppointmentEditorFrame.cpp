@@ -7,6 +7,7 @@
 #include "mainwindow/ui/PanelControls.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "session/AppContext.h"
+#include "session/ui/BoxLimit.h"
 #include "session/ui/KeyMode.h"
 
 #include <QCalendarWidget>
@@ -69,31 +70,30 @@ void AppointmentEditorFrame::buildControls() {
         control<QLineEdit>(this, QStringLiteral("txtCompromissoFinal"), QRect(124, 66, 60, 22));
     labelFor(endCaption, txtCompromissoFinal);
     for (QLineEdit* box : {txtCompromissoInicio, txtCompromissoFinal}) {
-        box->setMaxLength(kTimeLength);
+        limitLength(box, kTimeLength);
         applyKeyMode(box, KeyMode::Time);
     }
 
     auto* textCaption =
         caption(this, QStringLiteral("Descrição Compromisso :"), QRect(10, 96, 200, 20));
     txtDescricaoCompromisso = control<QPlainTextEdit>(
-        this, QStringLiteral("txtDescricaoCompromisso"), QRect(10, 118, 316, 80));
+        this, QStringLiteral("txtDescricaoCompromisso"), QRect(10, 118, 316, 60));
     labelFor(textCaption, txtDescricaoCompromisso);
     txtDescricaoCompromisso->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtDescricaoCompromisso->setTabChangesFocus(true);
     applyKeyMode(txtDescricaoCompromisso, KeyMode::MultilineText);
-    connect(txtDescricaoCompromisso, &QPlainTextEdit::textChanged, this,
-            &AppointmentEditorFrame::keepDescriptionShort);
+    limitLength(txtDescricaoCompromisso, kDescriptionLength);
 
-    chkAvisar = control<QCheckBox>(this, QStringLiteral("chkAvisar"), QRect(10, 204, 316, 20));
+    chkAvisar = control<QCheckBox>(this, QStringLiteral("chkAvisar"), QRect(10, 184, 316, 20));
     chkAvisar->setText(QStringLiteral("Avisar Compromisso"));
     nameByCaption(chkAvisar);
     chkCompartilhar =
-        control<QCheckBox>(this, QStringLiteral("chkCompartilhar"), QRect(10, 226, 316, 20));
+        control<QCheckBox>(this, QStringLiteral("chkCompartilhar"), QRect(10, 206, 316, 20));
     chkCompartilhar->setText(QStringLiteral("Compartilhar esse Compromisso com outros usuários"));
     nameByCaption(chkCompartilhar);
 
     frmCompromissoAgendaPeriodo = control<QFrame>(
-        this, QStringLiteral("frmCompromissoAgendaPeriodo"), QRect(6, 250, 324, 30));
+        this, QStringLiteral("frmCompromissoAgendaPeriodo"), QRect(6, 230, 324, 30));
     auto* repeatCaption =
         caption(frmCompromissoAgendaPeriodo, QStringLiteral("Agendar para :"), QRect(4, 5, 90, 20));
     cmbAgendarPara = control<QComboBox>(frmCompromissoAgendaPeriodo,
@@ -101,7 +101,7 @@ void AppointmentEditorFrame::buildControls() {
     labelFor(repeatCaption, cmbAgendarPara);
     cmbAgendarPara->addItems(repetitionChoices());
 
-    lblExecutado = control<QLabel>(this, QStringLiteral("lblExecutado"), QRect(10, 284, 316, 22));
+    lblExecutado = control<QLabel>(this, QStringLiteral("lblExecutado"), QRect(10, 264, 316, 22));
     lblExecutado->setFont(arial(11, true));
     lblExecutado->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
     lblExecutado->setAlignment(Qt::AlignCenter);
@@ -109,12 +109,12 @@ void AppointmentEditorFrame::buildControls() {
 
     cmdCompromissoGravar =
         textButton(this, QStringLiteral("cmdCompromissoGravar"),
-                   QStringLiteral("&Salvar Compromisso"), QRect(10, 312, 150, 26));
+                   QStringLiteral("&Salvar Compromisso"), QRect(10, 292, 150, 26));
     cmdCompromissoExcluir =
         textButton(this, QStringLiteral("cmdCompromissoExcluir"),
-                   QStringLiteral("&Excluir Compromisso"), QRect(166, 312, 160, 26));
+                   QStringLiteral("&Excluir Compromisso"), QRect(166, 292, 160, 26));
     cmdCompromissoVoltar = textButton(this, QStringLiteral("cmdCompromissoVoltar"),
-                                      QStringLiteral("&Voltar"), QRect(226, 342, 100, 26));
+                                      QStringLiteral("&Voltar"), QRect(226, 322, 100, 26));
 
     calCompromisso =
         control<QCalendarWidget>(this, QStringLiteral("calCompromisso"), QRect(10, 34, 300, 190));
@@ -267,14 +267,6 @@ void AppointmentEditorFrame::takeSmallCalendarDate() {
     calCompromisso->hide();
     txtDataCompromisso->setText(calCompromisso->selectedDate().toString(kDayFormat));
     cmdExibirCalendarioPequeno->setFocus(Qt::OtherFocusReason);
-}
-
-void AppointmentEditorFrame::keepDescriptionShort() {
-    const QString text = txtDescricaoCompromisso->toPlainText();
-    if (text.size() > kDescriptionLength) {
-        txtDescricaoCompromisso->setPlainText(text.left(kDescriptionLength));
-        txtDescricaoCompromisso->moveCursor(QTextCursor::End);
-    }
 }
 
 } // namespace orv::appointments

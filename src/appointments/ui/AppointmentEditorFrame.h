@@ -67,7 +67,6 @@ private:
     void close();
     void showSmallCalendar();
     void takeSmallCalendarDate();
-    void keepDescriptionShort();
 
     AppContext& ctx_;
     qint64 editedKey_ = 0;

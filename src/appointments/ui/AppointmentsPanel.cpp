@@ -82,10 +82,11 @@ void AppointmentsPanel::buildControls() {
     grdCompromissos->setGeometry(0, 28, kGridWidth, 350);
     buildExchange();
 
+    // The editor and the month calendar lie over the grid, under the day arrows.
     frmDadosCompromisso = new AppointmentEditorFrame(ctx_, this);
-    frmDadosCompromisso->setGeometry(398, 0, 330, 378);
+    frmDadosCompromisso->setGeometry(398, 28, 330, 350);
     frmCalendar = new MonthCalendarFrame(ctx_, this);
-    frmCalendar->setGeometry(438, 0, 290, 340);
+    frmCalendar->setGeometry(438, 28, 290, 340);
 
     for (QPushButton* back : {imdDiaAntes, lblDiaAnterior}) {
         connect(back, &QPushButton::clicked, this,
@@ -178,6 +179,17 @@ void AppointmentsPanel::goToToday() {
     showDay(ctx_.clock.today());
     frmCalendar->hide();
     Q_EMIT restoreFocusWanted();
+}
+
+bool AppointmentsPanel::dayChanged(const QDate& previous, const QDate& today) {
+    if (currentDay_ == previous) {
+        if (isVisible()) {
+            showDay(today);
+        } else {
+            currentDay_ = today;
+        }
+    }
+    return isVisible();
 }
 
 void AppointmentsPanel::openRow(int row) {

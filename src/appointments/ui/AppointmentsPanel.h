@@ -28,6 +28,8 @@ public:
     void afterShow() override;
     // The report of what the panel shows.
     void print() override;
+    // A panel left on today moves on to the new day; a day chosen by hand stays.
+    bool dayChanged(const QDate& previous, const QDate& today) override;
 
     // The day the panel shows; today when a session starts.
     const QDate& currentDay() const { return currentDay_; }

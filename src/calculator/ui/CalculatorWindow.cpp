@@ -17,7 +17,16 @@ namespace orv {
 namespace {
 
 // The character code of a key press as the calculator's keyboard map reads it.
-int keyCode(int key, const QString& text) {
+// The comma of a Brazilian keyboard and the keypad's decimal key are the
+// decimal point: they type the locale's decimal separator.
+int keyCode(const QKeyEvent* press, QChar separator) {
+    const int key = press->key();
+    const QString text = press->text();
+    const bool keypadDecimal = (press->modifiers() & Qt::KeypadModifier) &&
+                               (key == Qt::Key_Period || key == Qt::Key_Comma);
+    if (keypadDecimal || text == QLatin1String(",")) {
+        return separator.unicode();
+    }
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -202,20 +211,25 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == txtCalculadora && event->type() == QEvent::KeyPress) {
         const auto* press = static_cast<QKeyEvent*>(event);
-        return handleKey(press->key(), press->text());
+        return handleKey(keyCode(press, calc_.decimalSeparator()), press->text());
     }
     return QFrame::eventFilter(watched, event);
 }
 
 // True when the key is used up here; false lets the display box take it.
-bool CalculatorWindow::handleKey(int key, const QString& text) {
-    const int code = keyCode(key, text);
+bool CalculatorWindow::handleKey(int code, const QString& text) {
     if (code == 0) {
         return false; // arrows, Delete and the like edit the box as usual
     }
     const bool insert = calc_.pressKey(QChar(code));
     if (txtCalculadora->text() != calc_.display()) {
         refresh(); // an action ran, or a new number starts from an empty box
+    }
+    if (insert && text != QString(QChar(code))) {
+        // The key stands for another character (the decimal separator).
+        txtCalculadora->insert(QString(QChar(code)));
+        calc_.setDisplay(txtCalculadora->text());
+        return true;
     }
     return !insert;
 }

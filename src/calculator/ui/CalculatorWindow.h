@@ -43,7 +43,9 @@ private:
     void buildKeypad();
     // Runs a keypad action, then shows the result with the focus in the display.
     template <typename Action> void onClick(KeypadKey* key, Action action);
-    bool handleKey(int key, const QString& text);
+    // A key pressed in the display, as its character code; `text` is what the
+    // box would type for it.
+    bool handleKey(int code, const QString& text);
     void refresh();
 
     AppContext& ctx_;

@@ -1,5 +1,6 @@
 #include "contacts/ui/ContactDetailFrame.h"
 
+#include "contacts/ContactValues.h"
 #include "contacts/ui/FormBoxes.h"
 #include "mainwindow/ui/AccessibleNames.h"
 #include "mainwindow/ui/Fonts.h"
@@ -34,17 +35,17 @@ ContactDetailFrame::ContactDetailFrame(SessionResets& resets, QWidget* parent) :
     grid->addWidget(lblDadosEndereco, 0, 0, 1, 6);
 
     txtDadosEndNome = lineBox(this, grid, 1, 0, QStringLiteral("Nome: "),
-                              QStringLiteral("txtDadosEndNome"), 75, 5);
+                              QStringLiteral("txtDadosEndNome"), limit::kName, 5);
     txtDadosEndEndereco = lineBox(this, grid, 2, 0, QStringLiteral("Endereço: "),
-                                  QStringLiteral("txtDadosEndEndereco"), 100, 5);
+                                  QStringLiteral("txtDadosEndEndereco"), limit::kAddress, 5);
     txtDadosEndCidade = lineBox(this, grid, 3, 0, QStringLiteral("Cidade: "),
-                                QStringLiteral("txtDadosEndCidade"), 30);
-    txtDadosEndEstado =
-        lineBox(this, grid, 3, 2, QStringLiteral("Uf:"), QStringLiteral("txtDadosEndEstado"), 2);
-    txtDadosEndCep =
-        lineBox(this, grid, 3, 4, QStringLiteral("Cep:"), QStringLiteral("txtDadosEndCep"), 8);
+                                QStringLiteral("txtDadosEndCidade"), limit::kCity);
+    txtDadosEndEstado = lineBox(this, grid, 3, 2, QStringLiteral("Uf:"),
+                                QStringLiteral("txtDadosEndEstado"), limit::kState);
+    txtDadosEndCep = lineBox(this, grid, 3, 4, QStringLiteral("Cep:"),
+                             QStringLiteral("txtDadosEndCep"), limit::kPostalCode);
     txtDadosEndEmail = lineBox(this, grid, 4, 0, QStringLiteral("Email: "),
-                               QStringLiteral("txtDadosEndEmail"), 100, 3);
+                               QStringLiteral("txtDadosEndEmail"), limit::kEmail, 3);
     cmdEmailContato = new QPushButton(this);
     cmdEmailContato->setObjectName(QStringLiteral("cmdEmailContato"));
     cmdEmailContato->setToolTip(QStringLiteral("Enviar Email"));
@@ -58,18 +59,18 @@ ContactDetailFrame::ContactDetailFrame(SessionResets& resets, QWidget* parent) :
     }
     grid->addWidget(cmdEmailContato, 4, 4, Qt::AlignLeft);
     txtDadosEndFoneRes = lineBox(this, grid, 5, 0, QStringLiteral("Telefone: "),
-                                 QStringLiteral("txtDadosEndFoneRes"), 15);
+                                 QStringLiteral("txtDadosEndFoneRes"), limit::kPhone);
     txtDadosEndFoneCel = lineBox(this, grid, 5, 2, QStringLiteral("Celular: "),
-                                 QStringLiteral("txtDadosEndFoneCel"), 15);
+                                 QStringLiteral("txtDadosEndFoneCel"), limit::kPhone);
     txtDadosEndAniversario = lineBox(this, grid, 5, 4, QStringLiteral(" Aniversário: "),
-                                     QStringLiteral("txtDadosEndAniversario"), 5);
+                                     QStringLiteral("txtDadosEndAniversario"), limit::kBirthday);
     txtDadosEndAniversario->setAlignment(Qt::AlignCenter);
     txtDadosEndEmpresa = lineBox(this, grid, 6, 0, QStringLiteral("Empresa: "),
-                                 QStringLiteral("txtDadosEndEmpresa"), 100, 3);
+                                 QStringLiteral("txtDadosEndEmpresa"), limit::kCompany, 3);
     txtDadosEndFoneCom = lineBox(this, grid, 6, 4, QStringLiteral("Telefone: "),
-                                 QStringLiteral("txtDadosEndFoneCom"), 15);
+                                 QStringLiteral("txtDadosEndFoneCom"), limit::kPhone);
     txtDadosEndObservacao = notesBox(this, grid, 7, 0, QStringLiteral("Observação :"),
-                                     QStringLiteral("txtDadosEndObservacao"), 255, 5);
+                                     QStringLiteral("txtDadosEndObservacao"), limit::kNotes, 5);
     grid->setRowStretch(7, 1);
 
     for (QLineEdit* box : {txtDadosEndNome, txtDadosEndEndereco, txtDadosEndCidade,

@@ -1,6 +1,7 @@
 #include "contacts/ui/FormBoxes.h"
 
 #include "mainwindow/ui/AccessibleNames.h"
+#include "session/ui/BoxLimit.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -25,7 +26,7 @@ QLineEdit* lineBox(QWidget* parent, QGridLayout* grid, int row, int col, const Q
                    const QString& name, int maxLength, int columnSpan) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setMaxLength(maxLength);
+    limitLength(box, maxLength);
     addLabel(parent, grid, row, col, label, box);
     grid->addWidget(box, row, col + 1, 1, columnSpan);
     return box;
@@ -37,13 +38,7 @@ QPlainTextEdit* notesBox(QWidget* parent, QGridLayout* grid, int row, int col, c
     box->setObjectName(name);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setTabChangesFocus(true);
-    QObject::connect(box, &QPlainTextEdit::textChanged, box, [box, maxLength] {
-        const QString text = box->toPlainText();
-        if (text.size() > maxLength) {
-            box->setPlainText(text.left(maxLength));
-            box->moveCursor(QTextCursor::End);
-        }
-    });
+    limitLength(box, maxLength);
     addLabel(parent, grid, row, col, label, box);
     grid->addWidget(box, row, col + 1, 1, columnSpan);
     return box;

@@ -7,6 +7,7 @@
 #include "mainwindow/ui/PanelControls.h"
 #include "mainwindow/ui/Twips.h"
 #include "mainwindow/ui/WaitCursor.h"
+#include "session/ui/BoxLimit.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -40,9 +41,9 @@ QRadioButton* option(QWidget* parent, const QString& name, const QString& text,
 void showAmount(QLineEdit* box, const QString& text) {
     static const char* const kDesignLength = "designLength";
     if (!box->property(kDesignLength).isValid()) {
-        box->setProperty(kDesignLength, box->maxLength());
+        box->setProperty(kDesignLength, lengthLimit(box));
     }
-    box->setMaxLength(std::max(box->property(kDesignLength).toInt(), int(text.size())));
+    limitLength(box, std::max(box->property(kDesignLength).toInt(), int(text.size())));
     box->setText(text);
 }
 
@@ -109,6 +110,11 @@ void FinancesPanel::buildMonthView() {
         panelLineBox(f, QStringLiteral("txtFinancasSaldoAtual"), QRect(6150, 600, 1700, 345), 15,
                      Qt::AlignRight | Qt::AlignVCenter, KeyMode::Numeric);
     txtFinancasSaldoAtual->setEnabled(false);
+    // Out of reach of typing, yet the balance reads as clearly as any amount.
+    QPalette readable = txtFinancasSaldoAtual->palette();
+    readable.setColor(QPalette::Disabled, QPalette::Text,
+                      readable.color(QPalette::Active, QPalette::Text));
+    txtFinancasSaldoAtual->setPalette(readable);
     panelLabel(f, QStringLiteral("Saldo Atual :"), QRect(4800, 630, 1350, 285),
                txtFinancasSaldoAtual);
     cmdSaldoProximo = pictureButton(

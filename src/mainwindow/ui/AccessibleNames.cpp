@@ -26,4 +26,9 @@ void nameByCaption(QAbstractButton* button) {
     }
 }
 
+void setCaption(QAbstractButton* button, const QString& caption) {
+    button->setText(caption);
+    button->setAccessibleName(accessibleText(caption));
+}
+
 } // namespace orv

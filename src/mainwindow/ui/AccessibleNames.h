@@ -19,4 +19,7 @@ void labelFor(QLabel* label, QWidget* box);
 // A button or check box named by its caption unless it already has a name.
 void nameByCaption(QAbstractButton* button);
 
+// Changes a button's caption and, with it, the name screen readers hear.
+void setCaption(QAbstractButton* button, const QString& caption);
+
 } // namespace orv

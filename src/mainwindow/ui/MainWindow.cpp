@@ -199,11 +199,9 @@ void MainWindow::buildControls() {
     tmrChecagem->setObjectName(QStringLiteral("tmrChecagem"));
     tmrRelogio = new QTimer(this);
     tmrRelogio->setObjectName(QStringLiteral("tmrRelogio"));
-    tmrRelogio->setInterval(60000); // the hands move once a minute
-    connect(tmrRelogio, &QTimer::timeout, this, [this] {
-        picRelogio->tick();
-        lblHora->setText(ctx_.clock.now().time().toString(QStringLiteral("HH:mm")));
-    });
+    tmrRelogio->setTimerType(Qt::PreciseTimer); // never early: a tick shows the new minute
+    tmrRelogio->setSingleShot(true);
+    connect(tmrRelogio, &QTimer::timeout, this, &MainWindow::clockTick);
     connect(tmrChecagem, &QTimer::timeout, this, &MainWindow::dueCheckTick);
     reminders = new ReminderController(ctx_, this);
     reminders->setAppointmentsPanelShown([this] { return panelName_ == panel::Compromissos; });
@@ -296,6 +294,31 @@ void MainWindow::setDateCaption(const QDate& day) {
     lblData->setText(longDate(day));
 }
 
+void MainWindow::startClock() {
+    const QDateTime now = ctx_.clock.now();
+    clockDay_ = now.date();
+    // The hands move once a minute, on the minute: each tick waits for the next
+    // one, so days in the notification area (or a suspended computer) never
+    // leave the time behind.
+    tmrRelogio->start(ClockGeometry::msToNextMinute(now.time()));
+}
+
+void MainWindow::clockTick() {
+    const QDateTime now = ctx_.clock.now();
+    lblHora->setText(now.time().toString(QStringLiteral("HH:mm")));
+    picRelogio->tick();
+    if (now.date() != clockDay_) {
+        bool captionTaken = false;
+        for (Panel* panel : std::as_const(panels_)) {
+            captionTaken |= panel->dayChanged(clockDay_, now.date());
+        }
+        if (!captionTaken) {
+            setDateCaption(now.date());
+        }
+    }
+    startClock();
+}
+
 void MainWindow::loadSequence() {
     picRelogio->setUp();
     lblHora->setText(ctx_.clock.now().time().toString(QStringLiteral("HH:mm")));
@@ -304,7 +327,7 @@ void MainWindow::loadSequence() {
     QApplication::processEvents();
     shapeOnce();
     startDueCheck();
-    tmrRelogio->start();
+    startClock();
     setDateCaption(ctx_.clock.today());
 
     if (ctx_.session.newUserMode) {

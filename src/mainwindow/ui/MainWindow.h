@@ -100,12 +100,16 @@ private:
     void shapeOnce();
     // The window's own part of a session end.
     void endSession();
+    // One tick of tmrRelogio: the time, the hands and, past midnight, the date.
+    void clockTick();
+    void startClock();
 
     AppContext& ctx_;
     QHash<QString, Panel*> panels_;
     SettingsPanel* settings_ = nullptr;
     QString panelName_;
     bool shaped_ = false;
+    QDate clockDay_; // the day of the clock's last tick
 };
 
 } // namespace orv

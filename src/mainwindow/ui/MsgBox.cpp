@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QWindow>
 #include <cstdio>
 
@@ -53,6 +55,25 @@ QWidget* messageOwner() {
     return nullptr;
 }
 
+// A word too wide for the label (a long folder path) may break after each "/"
+// or "\\"; other words stay whole.
+QString wrappable(const QString& text, const QFontMetrics& metrics, int width) {
+    static const QRegularExpression word(QStringLiteral("\\S+"));
+    QString result;
+    qsizetype at = 0;
+    for (auto it = word.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        QString w = m.captured();
+        if (metrics.horizontalAdvance(w) > width) {
+            w.replace(QLatin1Char('/'), QStringLiteral("/\u200B"))
+                .replace(QLatin1Char('\\'), QStringLiteral("\\\u200B"));
+        }
+        result += text.mid(at, m.capturedStart() - at) + w;
+        at = m.capturedEnd();
+    }
+    return result + text.mid(at);
+}
+
 } // namespace
 
 QPushButton* cancelButton(QWidget* parent, const char* name, const QRect& geometry) {
@@ -69,14 +90,10 @@ MsgBox::MsgBox(const QString& text, int buttons, int icon, QWidget* parent) : QD
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     // Modal to the window it was raised over, not to the notification area.
     setWindowModality(Qt::WindowModal);
-    setFixedSize(324, 124);
+    setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(255, 128, 0));
-    const QPixmap background(QStringLiteral(":/images/fundo_msgbox.png"));
-    if (!background.isNull()) {
-        pal.setBrush(QPalette::Window, QBrush(background));
-    }
     setPalette(pal);
 
     lblMsg = new QLabel(this);
@@ -100,7 +117,6 @@ MsgBox::MsgBox(const QString& text, int buttons, int icon, QWidget* parent) : QD
     connect(cmdMConfirmar, &QPushButton::clicked, this, [this] { answer(true); });
     connect(cmdMCancelar, &QPushButton::clicked, this, [this] { answer(false); });
 
-    lblMsg->setText(text);
     lblMsg->setAccessibleName(text);
     if (icon != msg::NoIcon) {
         lblMsg->setGeometry(rectTwips(855, 585, 3705, 225));
@@ -115,20 +131,50 @@ MsgBox::MsgBox(const QString& text, int buttons, int icon, QWidget* parent) : QD
     cmdMCancelar->setVisible(!okayOnly);
     cmdMConfirmar->setVisible(!okayOnly);
     (okayOnly ? cmdMOkay : cmdMCancelar)->setFocus();
-    centreText();
+    lblMsg->setText(wrappable(text, lblMsg->fontMetrics(), lblMsg->width()));
+    layOutText();
 }
 
-void MsgBox::centreText() {
+void MsgBox::layOutText() {
     // The label grows downward with its wrapped lines; one, two or three lines
-    // are centred vertically, longer texts keep the design top.
+    // are centred vertically in the box as drawn.
     const int lineHeight = px(225);
     const int width = lblMsg->width();
-    const int height = lblMsg->heightForWidth(width);
+    const int height = std::max(lineHeight, lblMsg->heightForWidth(width));
     const int lines =
         std::max(1, (height + lineHeight / 2) / std::max(1, lblMsg->fontMetrics().lineSpacing()));
-    lblMsg->resize(width, std::max(lineHeight, height));
-    const int top = lines == 1 ? 585 : lines == 2 ? 470 : lines == 3 ? 360 : 585;
-    lblMsg->move(lblMsg->x(), px(top));
+    lblMsg->resize(width, height);
+    if (lines <= 3) {
+        lblMsg->move(lblMsg->x(), px(lines == 1 ? 585 : lines == 2 ? 470 : 360));
+        return;
+    }
+    // Four lines or more start where three do, and the box grows so that the
+    // buttons stand under the last line, as far below it as under three lines.
+    lblMsg->move(lblMsg->x(), px(360));
+    const int grow = lblMsg->geometry().bottom() + 1 - px(360 + 675);
+    for (QPushButton* b : {cmdMOkay, cmdMCancelar, cmdMConfirmar}) {
+        b->move(b->x(), b->y() + grow);
+    }
+    setFixedSize(kWidth, kHeight + grow);
+}
+
+void MsgBox::paintEvent(QPaintEvent*) {
+    // The background picture; a taller box stretches its middle, keeping the
+    // title strip on top and the border at the bottom whole.
+    static const QPixmap background(QStringLiteral(":/images/fundo_msgbox.png"));
+    if (background.isNull()) {
+        return;
+    }
+    QPainter p(this);
+    const int top = std::min(kPictureTop, height() / 2);
+    const int bottom = std::min(kPictureBottom, height() - top);
+    const int w = background.width();
+    const int h = background.height();
+    p.drawPixmap(QRect(0, 0, width(), top), background, QRect(0, 0, w, top));
+    p.drawPixmap(QRect(0, top, width(), height() - top - bottom), background,
+                 QRect(0, top, w, h - top - bottom));
+    p.drawPixmap(QRect(0, height() - bottom, width(), bottom), background,
+                 QRect(0, h - bottom, w, bottom));
 }
 
 void MsgBox::showEvent(QShowEvent* event) {

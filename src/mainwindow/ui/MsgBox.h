@@ -31,13 +31,20 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void done(int r) override;
 
 private:
     void answer(bool agreed);
-    void centreText();
+    void layOutText();
+
+    // The box as drawn (its background picture) and the picture's fixed strips.
+    static constexpr int kWidth = 324;
+    static constexpr int kHeight = 124;
+    static constexpr int kPictureTop = 30;
+    static constexpr int kPictureBottom = 8;
 
     bool result_ = false;
     QPoint dragOffset_;

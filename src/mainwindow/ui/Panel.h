@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QFrame>
 
 namespace orv {
@@ -19,6 +20,13 @@ public:
     virtual void afterShow() {}
     // Prints the panel's report (the print button of the main window).
     virtual void print() {}
+    // The clock passed midnight; returns true when the panel is shown and has
+    // set lblData itself (to a day of its own).
+    virtual bool dayChanged(const QDate& previous, const QDate& today) {
+        Q_UNUSED(previous);
+        Q_UNUSED(today);
+        return false;
+    }
 
 Q_SIGNALS:
     // The panel asks the main window to show or hide the print button.

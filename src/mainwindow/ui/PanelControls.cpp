@@ -4,6 +4,7 @@
 #include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/Grid.h"
 #include "mainwindow/ui/Twips.h"
+#include "session/ui/BoxLimit.h"
 
 #include <QCalendarWidget>
 #include <QKeyEvent>
@@ -89,7 +90,7 @@ QLineEdit* panelLineBox(QWidget* parent, const QString& name, const QRect& twips
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setGeometry(pixels(twipsRect));
-    box->setMaxLength(maxLength);
+    limitLength(box, maxLength);
     box->setAlignment(alignment);
     applyKeyMode(box, mode);
     return box;
@@ -103,13 +104,7 @@ QPlainTextEdit* panelTextArea(QWidget* parent, const QString& name, const QRect&
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setTabChangesFocus(true);
     if (maxLength > 0) {
-        QObject::connect(box, &QPlainTextEdit::textChanged, box, [box, maxLength] {
-            const QString text = box->toPlainText();
-            if (text.size() > maxLength) {
-                box->setPlainText(text.left(maxLength));
-                box->moveCursor(QTextCursor::End);
-            }
-        });
+        limitLength(box, maxLength);
     }
     return box;
 }

@@ -9,6 +9,8 @@
 #include "session/OldDataImport.h"
 #include "session/SettingsCheck.h"
 #include "session/SettingsSave.h"
+#include "session/TextLimit.h"
+#include "session/ui/BoxLimit.h"
 #include "session/ui/KeyMode.h"
 
 #include <QCheckBox>
@@ -43,12 +45,19 @@ QLineEdit* box(QWidget* parent, const char* name, KeyMode mode, int maxLength,
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setFont(arial(9));
-    edit->setMaxLength(maxLength);
+    limitLength(edit, maxLength);
     applyKeyMode(edit, mode);
     if (buddy != nullptr) {
         labelFor(buddy, edit);
     }
     return edit;
+}
+
+// A row of captions and boxes that keeps each caption apart from its box.
+QHBoxLayout* spacedRow() {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(6);
+    return row;
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text) {
@@ -121,7 +130,7 @@ void SettingsPage::buildScheduleGroup() {
     for (QLineEdit* edit : {txtAgendaInicio, txtAgendaFim, txtAgendaIntervalo}) {
         edit->setFixedWidth(48);
     }
-    auto* times = new QHBoxLayout;
+    auto* times = spacedRow();
     for (QWidget* w : std::initializer_list<QWidget*>{start, txtAgendaInicio, end, txtAgendaFim,
                                                       step, txtAgendaIntervalo}) {
         times->addWidget(w);
@@ -138,7 +147,7 @@ void SettingsPage::buildScheduleGroup() {
     optAgendaNiverFim->setFont(arial(9));
     nameByCaption(optAgendaNiverInicio);
     nameByCaption(optAgendaNiverFim);
-    auto* birthdays = new QHBoxLayout;
+    auto* birthdays = spacedRow();
     birthdays->addWidget(caption(g, QStringLiteral("Mostrar Aniversários no")));
     birthdays->addWidget(optAgendaNiverInicio);
     birthdays->addWidget(optAgendaNiverFim);
@@ -149,7 +158,7 @@ void SettingsPage::buildScheduleGroup() {
     auto* check = caption(g, QStringLiteral("Checar seus compromissos a cada"));
     txtAgendaTempoChecagem = box(g, "txtAgendaTempoChecagem", KeyMode::Numeric, 5, check);
     txtAgendaTempoChecagem->setFixedWidth(48);
-    auto* checking = new QHBoxLayout;
+    auto* checking = spacedRow();
     checking->addWidget(check);
     checking->addWidget(txtAgendaTempoChecagem);
     checking->addWidget(caption(g, QStringLiteral("min")));
@@ -163,7 +172,7 @@ void SettingsPage::buildScheduleGroup() {
     cmbAgendaSom->addItems(soundChoices());
     labelFor(soundCaption, cmbAgendaSom);
     cmdAgendaOuvir = button(g, "cmdAgendaOuvir", QStringLiteral("&Ouvir"));
-    auto* sound = new QHBoxLayout;
+    auto* sound = spacedRow();
     sound->addWidget(soundCaption);
     sound->addWidget(cmbAgendaSom);
     sound->addWidget(cmdAgendaOuvir);
@@ -206,7 +215,7 @@ void SettingsPage::buildPersonalGroup() {
     auto* stateCaption = caption(g, QStringLiteral("Uf:"));
     txtDadosEstado = box(g, "txtDadosEstado", KeyMode::Text, 2, stateCaption);
     auto* cepCaption = caption(g, QStringLiteral("Cep:"));
-    txtDadosCep = box(g, "txtDadosCep", KeyMode::Numeric, 8, cepCaption);
+    txtDadosCep = box(g, "txtDadosCep", KeyMode::Numeric, kPostalCodeLength, cepCaption);
     grid->addWidget(stateCaption, 3, 0, Qt::AlignRight);
     grid->addWidget(txtDadosEstado, 3, 1);
     grid->addWidget(cepCaption, 3, 2, Qt::AlignRight);

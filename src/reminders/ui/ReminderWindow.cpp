@@ -8,6 +8,7 @@
 #include "reminders/ReminderContent.h"
 #include "reminders/ui/SoundPlayer.h"
 #include "session/AppContext.h"
+#include "session/ui/BoxLimit.h"
 #include "session/ui/KeyMode.h"
 
 #include <QCloseEvent>
@@ -109,7 +110,7 @@ void ReminderWindow::buildControls() {
     TxtCompromisso->setObjectName(QStringLiteral("TxtCompromisso"));
     TxtCompromisso->setGeometry(12, 120, 376, 24);
     TxtCompromisso->setFont(arial(9));
-    TxtCompromisso->setMaxLength(255);
+    limitLength(TxtCompromisso, 255);
     applyKeyMode(TxtCompromisso, KeyMode::Text);
     labelFor(lblDescricao, TxtCompromisso);
 
@@ -160,8 +161,8 @@ void ReminderWindow::fill(const reminders::DueItem& item) {
     TxtCompromisso->setText(c.description);
     TxtCompromisso->setCursorPosition(0);
     TxtCompromisso->setEnabled(c.descriptionEditable);
-    cmdExcluir->setText(c.deleteCaption);
-    cmdExecutar->setText(c.completeCaption);
+    setCaption(cmdExcluir, c.deleteCaption);
+    setCaption(cmdExecutar, c.completeCaption);
     cmbReAgendar->clear();
     cmbReAgendar->addItems(c.choices);
     cmbReAgendar->setCurrentIndex(-1);

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QValidator>
 
 namespace orv {
 namespace {
@@ -103,17 +104,6 @@ private:
                 return false;
             }
             return filterKey(code, false) == 0;
-        case KeyMode::UpperText: {
-            if (filterKey(code, false) == 0) {
-                return true;
-            }
-            const QString upper = QString(QChar(code)).toUpper();
-            if (upper == QString(QChar(code))) {
-                return false;
-            }
-            insertText(box, upper);
-            return true;
-        }
         case KeyMode::Phone:
             if (code == '(' || code == ')') {
                 return false;
@@ -135,6 +125,7 @@ private:
         case KeyMode::Numeric:
             return filterKey(code, true) == 0;
         case KeyMode::Text:
+        case KeyMode::UpperText: // the box's capitals validator does the rest
             return filterKey(code, false) == 0;
         }
         return false;
@@ -143,10 +134,40 @@ private:
     KeyMode mode_;
 };
 
+// The login box: whatever comes in, typed or pasted, is filtered as typed text
+// and turned into capitals.
+class Capitals final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& text, int& caret) const override {
+        const QString upper = capitals(text);
+        if (upper != text) {
+            caret = static_cast<int>(capitals(text.left(caret)).size());
+            text = upper;
+        }
+        return Acceptable;
+    }
+
+private:
+    static QString capitals(const QString& text) {
+        QString kept;
+        for (const QChar c : text) {
+            if (filterKey(c.unicode(), false) != 0) {
+                kept.append(c);
+            }
+        }
+        return kept.toUpper();
+    }
+};
+
 } // namespace
 
 void applyKeyMode(QWidget* box, KeyMode mode) {
     box->installEventFilter(new KeyModeFilter(box, mode));
+    if (auto* line = qobject_cast<QLineEdit*>(box); line && mode == KeyMode::UpperText) {
+        line->setValidator(new Capitals(line));
+    }
 }
 
 } // namespace orv

@@ -7,7 +7,7 @@ namespace orv {
 // How a text box filters the keys typed into it.
 enum class KeyMode {
     Text,         // the key filter in text mode
-    UpperText,    // text mode, letters typed in capitals (the login box)
+    UpperText,    // text mode, letters in capitals, pasted text too (the login box)
     Numeric,      // digits, "." and "-"
     Amount,       // numeric, and the locale's decimal comma typed as the "." it stands for
     Phone,        // "(" and ")" too, everything else numeric

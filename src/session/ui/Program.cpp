@@ -9,14 +9,29 @@
 #include "session/ui/TrayIcon.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 
 namespace orv {
+
+bool installQtTranslations(QCoreApplication& app) {
+    auto* qtTexts = new QTranslator(&app);
+    if (!qtTexts->load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete qtTexts;
+        return false;
+    }
+    return QCoreApplication::installTranslator(qtTexts);
+}
 
 int runProgram(QApplication& app) {
     app.setApplicationName(QStringLiteral("Orvalune"));
     app.setWindowIcon(QIcon(QStringLiteral(":/images/orvalune.png")));
     app.setQuitOnLastWindowClosed(false);
+    installQtTranslations(app);
 
     SystemClock clock;
     MsgBoxMessages messages;
