@@ -255,6 +255,17 @@ QImage emailButton() {
     });
 }
 
+QImage searchButton() {
+    return button([](QPainter& p) {
+        p.setPen(roundPen(Palette::petrolDark(), 2.6));
+        p.drawLine(QPointF(14.5, 14.5), QPointF(19, 19));
+        QPainterPath lens;
+        lens.addEllipse(QPointF(10.5, 10.5), 5.2, 5.2);
+        fillOutlined(p, lens, verticalGradient(5, 16, Palette::white(), Palette::tealPale()),
+                     Palette::petrolDark(), 1.6);
+    });
+}
+
 namespace {
 
 QImage balanceButton(bool forward) {

@@ -16,6 +16,7 @@ QImage minimiseButton();            // minimizar: a bar at the foot of the tile
 QImage closeButton();               // fechar: a coral tile with a cross
 QImage calendarButton();            // calendario: the picture buttons that open a calendar
 QImage emailButton();               // email: an envelope
+QImage searchButton();              // pesquisar: a magnifying glass
 QImage balanceFromPreviousButton(); // saldo_anterior: a coin and an arrow to the left
 QImage balanceToNextButton();       // saldo_proximo: a coin and an arrow to the right
 

@@ -37,6 +37,7 @@ std::vector<Picture> allPictures() {
     add("fechar", {24, 24}, closeButton);
     add("calendario", {24, 24}, calendarButton);
     add("email", {24, 24}, emailButton);
+    add("pesquisar", {24, 24}, searchButton);
     add("saldo_anterior", {24, 24}, balanceFromPreviousButton);
     add("saldo_proximo", {24, 24}, balanceToNextButton);
     add("dia_anterior", {24, 24}, previousDayArrow);

@@ -112,6 +112,11 @@ void AppointmentsPanel::buildControls() {
     connect(frmDadosCompromisso, &AppointmentEditorFrame::closed, this,
             [this] { grdCompromissos->setFocus(Qt::OtherFocusReason); });
 
+    AppointmentEditorFrame* e = frmDadosCompromisso;
+    setKeys({nullptr, guarded(ctx_.guard, [this] { openNewAtCurrentSlot(); }), e,
+             e->cmdCompromissoGravar, e->cmdCompromissoVoltar, e->cmdCompromissoExcluir},
+            grdCompromissos);
+
     connect(frmCalendar, &MonthCalendarFrame::dayChosen, this,
             guarded(ctx_.guard, this, &AppointmentsPanel::showDay));
     connect(frmCalendar, &MonthCalendarFrame::todayWanted, this,
@@ -146,7 +151,8 @@ void AppointmentsPanel::buildExchange() {
     exchangeButtons->importButton->setGeometry(left, 346, width, 28);
     exchangeButtons->exportButton->setGeometry(left + width + 6, 346, width, 28);
     connect(exchangeButtons, &ExchangeButtons::imported, this, &AppointmentsPanel::rebuild);
-    connect(exchangeButtons, &ExchangeButtons::restoreFocusWanted, this, &Panel::restoreFocusWanted);
+    connect(exchangeButtons, &ExchangeButtons::restoreFocusWanted, this,
+            &Panel::restoreFocusWanted);
 }
 
 void AppointmentsPanel::load() {
@@ -195,6 +201,26 @@ bool AppointmentsPanel::dayChanged(const QDate& previous, const QDate& today) {
 void AppointmentsPanel::openRow(int row) {
     frmCalendar->hide();
     frmDadosCompromisso->open(scheduleRowOf(*grdCompromissos, row), currentDay_);
+}
+
+void AppointmentsPanel::showItem(qint64 key, const QDate& day, const QString&) {
+    frmDadosCompromisso->hide();
+    frmCalendar->hide();
+    showDay(day);
+    grdCompromissos->selectKey(key);
+    grdCompromissos->setFocus(Qt::OtherFocusReason);
+}
+
+void AppointmentsPanel::openNewAtCurrentSlot() {
+    // The slot of the current row; an all-day row or none means the first slot.
+    const int current = grdCompromissos->currentIndex().row() + 1;
+    ScheduleRow slot;
+    slot.timeText = scheduleRowOf(*grdCompromissos, std::max(current, 1)).timeText;
+    if (slot.timeText.trimmed().isEmpty()) {
+        slot.timeText = ctx_.settings.gridStart.toString(QStringLiteral("HH:mm"));
+    }
+    frmCalendar->hide();
+    frmDadosCompromisso->open(slot, currentDay_);
 }
 
 void AppointmentsPanel::print() {

@@ -35,6 +35,8 @@ public:
     const QDate& currentDay() const { return currentDay_; }
     // Shows another day: the grid is rebuilt and lblData names it.
     void showDay(const QDate& day);
+    // The day of the appointment, its row current.
+    void showItem(qint64 key, const QDate& day, const QString& text) override;
     // Rebuilds the grid of the current day (after a change of its data).
     void rebuild();
 
@@ -54,6 +56,8 @@ private:
     void buildExchange();
     void fillDay(const QDate& day);
     void openRow(int row);
+    // Ctrl+N: a new appointment at the slot of the current row.
+    void openNewAtCurrentSlot();
     void goToToday();
 
     AppContext& ctx_;

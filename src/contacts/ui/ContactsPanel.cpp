@@ -35,6 +35,10 @@ ContactsPanel::ContactsPanel(AppContext& ctx, QWidget* parent)
     : Panel(QStringLiteral("frmEndereco"), parent), ctx_(ctx) {
     buildControls();
     connectHandlers();
+    ContactDetailFrame* d = frmDadosEndereco;
+    setKeys(
+        {cmdEnderecoNovo, {}, d, d->cmdEnderecoSalvar, d->cmdEnderecoVoltar, d->cmdEnderecoExcluir},
+        grdEndereco);
     ctx_.resets.add(this, [this] { endSession(); });
 }
 
@@ -184,6 +188,16 @@ void ContactsPanel::onClear() {
     Q_EMIT restoreFocusWanted();
     frmPesquisaEndereco->clearBoxes();
     frmPesquisaEndereco->txtPesquisaNome->setFocus(Qt::OtherFocusReason);
+}
+
+void ContactsPanel::showItem(qint64 key, const QDate&, const QString& text) {
+    closeDetail();
+    frmPesquisaEndereco->clearBoxes();
+    frmPesquisaEndereco->txtPesquisaNome->setText(text);
+    onSearch();
+    if (const int row = grdEndereco->selectKey(key); row > 0) {
+        onRowClicked(row);
+    }
 }
 
 void ContactsPanel::onRowClicked(int row) {

@@ -29,6 +29,8 @@ public:
     // Opening the panel lists nothing until a letter or the search is used.
     void load() override;
     void afterShow() override;
+    // Lists the contacts of that name and opens the one with the key.
+    void showItem(qint64 key, const QDate& day, const QString& text) override;
     // The report of what the panel shows.
     void print() override;
 

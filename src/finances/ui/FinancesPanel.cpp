@@ -73,6 +73,13 @@ FinancesPanel::FinancesPanel(AppContext& ctx, QWidget* parent)
     setFont(arial(8));
     buildMonthView();
     buildEntryFrame();
+    setKeys({cmdFinancasNovo,
+             {},
+             frmFinancasDados,
+             cmdFinancasSalvar,
+             cmdFinancasVoltar,
+             cmdFinancasExcluir},
+            grdFinancas);
     ctx.resets.add(this, [this] { reset(); });
 }
 
@@ -246,6 +253,16 @@ void FinancesPanel::showMonth(const LedgerMonth& month) {
     showAmount(txtFinancasSaldoAtual, month.currentText);
     txtFinancasSemRegistro->setVisible(month.noEntries());
     txtFinancasSemRegistro->setEnabled(!month.noEntries());
+}
+
+void FinancesPanel::showItem(qint64 key, const QDate& day, const QString&) {
+    closeEntry();
+    cmbFinancasMes->setCurrentIndex(day.month() - 1);
+    txtFinancasAno->setText(QString::number(day.year()));
+    exibirMes();
+    if (const int row = grdFinancas->selectKey(key); row > 0) {
+        rowClicked(row);
+    }
 }
 
 void FinancesPanel::exibirMes() {

@@ -26,6 +26,8 @@ public:
     FinancesPanel(AppContext& ctx, QWidget* parent = nullptr);
 
     void load() override;
+    // The month of the entry, the entry open as a click on its row opens it.
+    void showItem(qint64 key, const QDate& day, const QString& text) override;
     // The report of what the panel shows.
     void print() override;
 

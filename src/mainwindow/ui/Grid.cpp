@@ -4,6 +4,7 @@
 #include "mainwindow/ui/Twips.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -196,6 +197,28 @@ int Grid::rowHeightTwips(int row) const {
 
 int Grid::heightTwips() const {
     return twips(height());
+}
+
+int Grid::selectKey(qint64 key) {
+    const QString wanted = QString::number(key);
+    for (int row = 1; row < rows(); ++row) {
+        if (text(row, 0).section(QLatin1Char('\t'), 0, 0) == wanted) {
+            const QModelIndex at = gridModel_->index(row - 1, 1);
+            setCurrentIndex(at);
+            scrollTo(at);
+            return row;
+        }
+    }
+    return 0;
+}
+
+void Grid::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier &&
+        currentIndex().isValid()) {
+        Q_EMIT deleteWanted(currentIndex().row() + 1);
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void Grid::clickRow(int row) {

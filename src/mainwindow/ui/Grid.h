@@ -53,6 +53,9 @@ public:
     int rowHeightTwips(int row) const;
     int heightTwips() const;
 
+    // Makes current (and scrolls to) the data row whose key (column 0, up to a
+    // tab) is the key; returns the row, or 0 when no row has it.
+    int selectKey(qint64 key);
     // The clicked data row, the row made current first.
     void clickRow(int row);
     // Where a cell is on the viewport, scrolled into view first.
@@ -60,6 +63,11 @@ public:
 
 Q_SIGNALS:
     void rowClicked(int row);
+    // Delete was pressed on the current data row.
+    void deleteWanted(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The data cell (row 1 and below) to change; the change is announced after.

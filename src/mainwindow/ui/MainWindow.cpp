@@ -3,22 +3,27 @@
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/AccessibleNames.h"
 #include "mainwindow/ui/AnalogClock.h"
+#include "mainwindow/ui/FocusRing.h"
 #include "mainwindow/ui/Fonts.h"
 #include "mainwindow/ui/PanelFactory.h"
+#include "mainwindow/ui/TabOrder.h"
 #include "mainwindow/ui/Twips.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "mainwindow/ui/WindowServices.h"
 #include "reminders/ui/ReminderController.h"
 #include "reminders/ui/ReminderWindow.h"
+#include "search/ui/SearchFrame.h"
 #include "session/AppContext.h"
 #include "session/SettingsForm.h"
 #include "session/Users.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include <optional>
@@ -64,6 +69,7 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/images/orvalune.png")));
     setAttribute(Qt::WA_TranslucentBackground, false);
     resize(760, 540);
+    FocusRing::install();
     buildControls();
 }
 
@@ -234,12 +240,70 @@ void MainWindow::buildControls() {
                 }
             }));
 
+    cmdPesquisar =
+        smallButton(this, QStringLiteral("cmdPesquisar"), QStringLiteral("pesquisar"),
+                    QStringLiteral("Procurar em tudo (Ctrl+F)"), QRect(708, 436, 32, 32));
+    connect(cmdPesquisar, &QPushButton::clicked, this, &MainWindow::openSearch);
+    frmPesquisaGeral = new search::SearchFrame(ctx_, this);
+    frmPesquisaGeral->setGeometry(16, 46, 728, 378);
+    connect(frmPesquisaGeral, &search::SearchFrame::openWanted, this,
+            guarded(ctx_.guard, this, &MainWindow::openFound));
+    connect(frmPesquisaGeral, &search::SearchFrame::closed, this, [this] {
+        if (Panel* shown = shownPanel()) {
+            shown->setFocus(Qt::OtherFocusReason);
+        }
+    });
+    addStandardKeys();
+
     // Keeps the skin behind every control created later by the panels.
     picMainSkin->lower();
 
     // The panels, their frames and the reminders forget their own values; the
     // window itself goes back to how it was built: no panel, no owner.
     ctx_.resets.add(this, [this] { endSession(); });
+}
+
+void MainWindow::addStandardKeys() {
+    const auto key = [this](QKeyCombination keys, auto action) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    key(Qt::CTRL | Qt::Key_N, [this] {
+        if (Panel* shown = shownPanel()) {
+            shown->newItem();
+        }
+    });
+    key(Qt::CTRL | Qt::Key_S, [this] {
+        if (Panel* shown = shownPanel()) {
+            shown->saveOpen();
+        }
+    });
+    key(Qt::CTRL | Qt::Key_Q, [this] { Q_EMIT quitRequested(); });
+    key(Qt::CTRL | Qt::Key_F, [this] { openSearch(); });
+}
+
+void MainWindow::openSearch() {
+    // Only a logged-on user's own window searches (not while a new user is made).
+    if (!ctx_.session.loggedOn() || ctx_.session.newUserMode) {
+        return;
+    }
+    frmPesquisaGeral->open();
+}
+
+void MainWindow::openFound(const search::Hit& hit) {
+    const QString name = search::panelOf(hit.kind);
+    pressPanel(name);
+    if (panelName_ == name) {
+        panels_.value(name)->showItem(hit.key, hit.day, hit.text);
+    }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    Panel* shown = shownPanel();
+    if (event->key() == Qt::Key_Escape && shown != nullptr && shown->closeOpen()) {
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void MainWindow::endSession() {
@@ -428,6 +492,8 @@ void MainWindow::showPanel(const QString& name) {
         frmLinhaApagar->hide();
     }
     panels_.value(name)->show();
+    // Laid out now that it shows: Tab follows what is on screen.
+    orderTabsByScreen(this);
     setDateCaption(ctx_.clock.today());
 }
 

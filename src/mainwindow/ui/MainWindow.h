@@ -16,6 +16,10 @@ namespace orv {
 class AppContext;
 class AnalogClock;
 class ReminderController;
+namespace search {
+class SearchFrame;
+struct Hit;
+} // namespace search
 
 // frmAgenda: the working window of a logged-on user. It holds the panels and
 // switches between them; the shell decides what a session end or a quit means.
@@ -38,6 +42,8 @@ public:
     // Shows a panel's frame and stores its name as the user's last panel.
     void showPanel(const QString& name);
     void restoreFocus();
+    // Ctrl+F and cmdPesquisar: the search over everything, over the panels.
+    void openSearch();
 
     const QString& panelName() const { return panelName_; }
     Panel* panelFrame(const QString& name) const { return panels_.value(name); }
@@ -60,6 +66,8 @@ public:
     QPushButton* cmdBackup = nullptr;
     QPushButton* cmdRestore = nullptr;
     QPushButton* imgImpressora = nullptr;
+    QPushButton* cmdPesquisar = nullptr;
+    search::SearchFrame* frmPesquisaGeral = nullptr;
     QPushButton* imgMinimizar = nullptr;
     QPushButton* lblMinimizar = nullptr;
     QLabel* lblData = nullptr;
@@ -84,6 +92,8 @@ public:
 Q_SIGNALS:
     void logoutRequested();
     void hideRequested();
+    // Ctrl+Q: the program ends as from the notification-area menu.
+    void quitRequested();
     void helpRequested();
     void calculatorRequested();
     void backupRequested();
@@ -93,8 +103,17 @@ Q_SIGNALS:
     void userDeleted();
     void dueCheckTick();
 
+protected:
+    // Escape that no control took closes the open editor of the panel shown.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildControls();
+    // Ctrl+N, Ctrl+S and Ctrl+Q.
+    void addStandardKeys();
+    // Opens a row the search found in its panel.
+    void openFound(const search::Hit& hit);
+    Panel* shownPanel() const { return panels_.value(panelName_); }
     QPushButton* tabButton(const QString& name, const char* icon, const QString& tip);
     void placeTabGap(const PanelInfo& info);
     void shapeOnce();

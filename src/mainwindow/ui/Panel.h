@@ -3,9 +3,27 @@
 #include <QDate>
 #include <QFrame>
 
+#include <functional>
+
+class QPushButton;
+
 namespace orv {
 
 class AppContext;
+class Grid;
+
+// What the standard keys of the main window reach in a panel: Ctrl+N presses
+// newButton (or runs newItem), Ctrl+S presses save while the editor is open (the editor may be the
+// panel itself), Escape presses back, and Delete on a grid row opens the row as
+// a click does and presses remove, whose handler asks its confirmation.
+struct PanelKeys {
+    QPushButton* newButton = nullptr;
+    std::function<void()> newItem; // instead of a button
+    QWidget* editor = nullptr;
+    QPushButton* save = nullptr;
+    QPushButton* back = nullptr;
+    QPushButton* remove = nullptr;
+};
 
 // A panel frame of the main window. The main window loads it before showing it
 // and runs its extra step after; the panel keeps its own working values.
@@ -28,6 +46,25 @@ public:
         return false;
     }
 
+    // Shows one of its rows, found by the search, where it lives (the panel is
+    // shown and loaded); the text is the row's text as found.
+    virtual void showItem(qint64 key, const QDate& day, const QString& text) {
+        Q_UNUSED(key);
+        Q_UNUSED(day);
+        Q_UNUSED(text);
+    }
+
+    // The standard keys; each returns whether it did something.
+    bool newItem();
+    bool saveOpen();
+    bool closeOpen();
+    // Delete on a row of the panel's grid.
+    void deleteRow(Grid* grid, int row);
+
+protected:
+    // Also makes Delete on the grid's rows delete through the editor.
+    void setKeys(PanelKeys keys, Grid* grid = nullptr);
+
 Q_SIGNALS:
     // The panel asks the main window to show or hide the print button.
     void printButtonWanted(bool visible);
@@ -35,6 +72,9 @@ Q_SIGNALS:
     void restoreFocusWanted();
     // Sets the date caption of the main window (lblData).
     void dateCaptionWanted(const QString& caption);
+
+private:
+    PanelKeys keys_;
 };
 
 // The panel of a part of the program that this version does not offer yet.

@@ -181,6 +181,14 @@ void showCalendarAt(QCalendarWidget* calendar, const QDate& day, const QPoint& t
 
 namespace orv {
 
+bool pressShown(QPushButton* button) {
+    if (button == nullptr || !button->isVisible() || !button->isEnabled()) {
+        return false;
+    }
+    button->click();
+    return true;
+}
+
 void closeAndEmpty(QWidget* frame) {
     frame->hide();
     for (QLineEdit* box : frame->findChildren<QLineEdit*>()) {

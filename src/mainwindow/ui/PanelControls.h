@@ -58,6 +58,9 @@ QLineEdit* emptyGridNotice(QWidget* parent, const QString& name, const QString& 
 QCalendarWidget* panelCalendar(QWidget* parent, const QString& name);
 void showCalendarAt(QCalendarWidget* calendar, const QDate& day, const QPoint& topLeftPx);
 
+// Presses the button as a click would, when the person could click it now.
+bool pressShown(QPushButton* button);
+
 // Hides an editor or detail frame and empties every text box in it, so that
 // nothing typed or loaded for one user is left in it for the next.
 void closeAndEmpty(QWidget* frame);

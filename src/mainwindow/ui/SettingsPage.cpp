@@ -87,6 +87,7 @@ SettingsPage::SettingsPage(AppContext& ctx, QWidget* parent)
     buildPasswordGroup();
     buildPersonalGroup();
     buildButtons();
+    setKeys({nullptr, {}, this, cmdAgendaGravar, nullptr, nullptr});
 
     auto* left = new QVBoxLayout;
     left->addWidget(frmConfigAgenda);

@@ -68,7 +68,9 @@ protected:
         auto* key = static_cast<QKeyEvent*>(event);
         // Navigation and editing keys without text (Tab, arrows, Delete...) keep
         // their usual meaning; shortcuts with Ctrl are the box's own.
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        // Escape goes on to the frame, which closes.
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+            key->key() == Qt::Key_Escape) {
             return false;
         }
         const int code = keyCode(key);

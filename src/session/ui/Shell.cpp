@@ -2,6 +2,7 @@
 
 #include "backup/ui/BackupWiring.h"
 #include "calculator/ui/CalculatorWindow.h"
+#include "mainwindow/ui/FocusRing.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "mainwindow/ui/WaitCursor.h"
 #include "mainwindow/ui/WaitWindow.h"
@@ -36,6 +37,7 @@ Shell::Shell(AppContext& ctx, bool withTray, QObject* parent)
     connect(tray_, &TrayIcon::logOutWanted, this, guarded(ctx_.guard, this, &Shell::trayLogOut));
     connect(tray_, &TrayIcon::quitWanted, this, &Shell::quit);
     tray_->setLogOutVisible(false);
+    FocusRing::install();
     wireBackup();
 }
 
@@ -186,6 +188,7 @@ void Shell::createMainWindow() {
             main_->showMinimized();
         }
     });
+    connect(main_, &MainWindow::quitRequested, this, &Shell::quit);
     connect(main_, &MainWindow::settingsCancelled, this, &Shell::returnToLogon);
     connect(main_, &MainWindow::userDeleted, this, &Shell::returnToLogon);
     connect(main_, &MainWindow::settingsSaved, this, [this](bool wasNewUser) {

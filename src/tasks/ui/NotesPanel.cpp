@@ -19,6 +19,7 @@ NotesPanel::NotesPanel(AppContext& ctx, QWidget* parent)
                                  QStringLiteral("&Limpar Anotações"), QRect(6270, 5160, 2175, 420));
     cmdNotasSalvar = panelButton(this, QStringLiteral("cmdNotasSalvar"),
                                  QStringLiteral("&Salvar Anotações"), QRect(8595, 5160, 2175, 420));
+    setKeys({nullptr, {}, this, cmdNotasSalvar, nullptr, nullptr});
     connect(cmdNotasSalvar, &QPushButton::clicked, this,
             guarded(ctx.guard, this, &NotesPanel::save));
     connect(cmdNotasLimpar, &QPushButton::clicked, this,
@@ -30,6 +31,12 @@ void NotesPanel::load() {
     Q_EMIT printButtonWanted(false); // notes are not printed
     WaitCursor wait;
     txtNotas->setPlainText(notes_.load());
+}
+
+void NotesPanel::showItem(qint64, const QDate&, const QString& text) {
+    txtNotas->moveCursor(QTextCursor::Start);
+    txtNotas->find(text);
+    txtNotas->setFocus(Qt::OtherFocusReason);
 }
 
 void NotesPanel::afterShow() {

@@ -17,6 +17,8 @@ public:
 
     void load() override;
     void afterShow() override;
+    // Selects the line found in the notes.
+    void showItem(qint64 key, const QDate& day, const QString& text) override;
 
     QPlainTextEdit* txtNotas = nullptr;
     QPushButton* cmdNotasSalvar = nullptr;

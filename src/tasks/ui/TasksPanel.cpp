@@ -52,6 +52,9 @@ TasksPanel::TasksPanel(AppContext& ctx, QWidget* parent)
     setFont(arial(8));
     buildList();
     buildDetailFrame();
+    setKeys(
+        {cmdTarefaNova, {}, frmTarefasDados, cmdTarefaSalvar, cmdTarefaVoltar, cmdTarefaExcluir},
+        grdTarefas);
     ctx.resets.add(this, [this] { reset(); });
 }
 
@@ -178,6 +181,12 @@ void TasksPanel::datePicked(const QDate& day) {
 void TasksPanel::newTask() {
     Q_EMIT restoreFocusWanted();
     openTask(tasks_.newTask());
+}
+
+void TasksPanel::showItem(qint64 key, const QDate&, const QString&) {
+    if (const int row = grdTarefas->selectKey(key); row > 0) {
+        rowClicked(row);
+    }
 }
 
 void TasksPanel::rowClicked(int row) {

@@ -25,6 +25,8 @@ public:
     TasksPanel(AppContext& ctx, QWidget* parent = nullptr);
 
     void load() override;
+    // Opens the task as a click on its row does.
+    void showItem(qint64 key, const QDate& day, const QString& text) override;
     // The report of what the panel shows.
     void print() override;
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "db/Db.h"
+
+#include <QDate>
+#include <QString>
+#include <QVector>
+
+namespace orv::search {
+
+// The kinds of rows the search finds, in the order their groups are shown.
+enum class Kind { Appointment, Contact, Task, Note, Ledger };
+
+// The panel where rows of the kind live.
+QString panelOf(Kind kind);
+
+// One row found: enough to show it and to open it where it lives.
+struct Hit {
+    Kind kind = Kind::Appointment;
+    qint64 key = 0;
+    QDate day;         // appointment day, task end, ledger entry day
+    QString time;      // appointment start "HH:NN"; empty all day
+    QString text;      // the row's text (the note: the line that matched)
+    QString owner;     // another user's login for a shared row; empty for one's own
+    double amount = 0; // ledger: the amount received or paid
+    bool paid = false; // ledger: a payment rather than a receipt
+};
+
+// Whose rows the search may show: the user's own and, when the user sees them,
+// what others shared, as the panels show it.
+struct Scope {
+    qint64 user = 0;
+    bool showShared = false;
+};
+
+// Rows whose text holds the typed words, case and accents ignored, grouped by
+// kind; at most `perKind` of each kind (appointments and ledger entries the
+// latest first). Blank text finds nothing.
+QVector<Hit> findEverywhere(const Db& db, const Scope& scope, const QString& typed,
+                            int perKind = 30);
+
+} // namespace orv::search

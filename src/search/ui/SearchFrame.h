@@ -1,0 +1,56 @@
+#pragma once
+
+#include "search/Search.h"
+
+#include <QFrame>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class QTreeWidget;
+
+namespace orv {
+class AppContext;
+}
+
+namespace orv::search {
+
+// frmPesquisaGeral: one box that searches everything the user may see, laid
+// over the panels. The results come a short pause after the last key, grouped
+// by kind; Enter or a double-click on one asks for it to be opened where it
+// lives, and Escape closes the search.
+class SearchFrame : public QFrame {
+    Q_OBJECT
+public:
+    SearchFrame(AppContext& ctx, QWidget* parent = nullptr);
+
+    // Shows the frame with the box ready for typing (what was found stays).
+    void open();
+    void close();
+    // Searches now for what the box holds (the pause ran out).
+    void search();
+
+    QLineEdit* txtPesquisaGeral = nullptr;
+    QTreeWidget* lstPesquisaGeral = nullptr;
+    QLabel* lblPesquisaGeral = nullptr;
+    QPushButton* cmdPesquisaFechar = nullptr;
+    QTimer* tmrPesquisa = nullptr; // the pause after a key
+
+Q_SIGNALS:
+    void openWanted(const orv::search::Hit& hit);
+    void closed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void showHits();
+    void activate(int index);
+    void reset();
+
+    AppContext& ctx_;
+    QVector<Hit> hits_;
+};
+
+} // namespace orv::search
