@@ -402,6 +402,12 @@ public:
                                 QTest::keyClick(searchBox(), Qt::Key_Escape);
                             }});
         };
+        list.push_back({QStringLiteral("pesquisa: abrir (Ctrl+F)"), [] {},
+                        [this] { QTest::keyClick(w(), Qt::Key_F, Qt::ControlModifier); },
+                        [this] {
+                            expect(searchBox()->isVisible(), QStringLiteral("search open"));
+                            QTest::keyClick(searchBox(), Qt::Key_Escape);
+                        }});
         searchKey(QStringLiteral("pesquisa: tecla, muitos achados"), QStringLiteral("dentist"), 'a',
                   true);
         searchKey(QStringLiteral("pesquisa: tecla, nada achado"), QStringLiteral("dentisx"), 'w',

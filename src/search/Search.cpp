@@ -4,38 +4,42 @@
 #include "db/TextFolding.h"
 #include "mainwindow/Panels.h"
 
+#include <QStringMatcher>
+
+#include <algorithm>
+
 namespace orv::search {
 namespace {
+
+// Ends each folded text in the index; typed words never hold it.
+constexpr QChar kEnd = QChar(0);
 
 const QString kOwner =
     QStringLiteral("(Select Login from Usuarios Where Usuarios.Codigo = t.Usuario)");
 
-// One kind's query: its own rows, then (when shown) others' shared ones; the
-// match is folded(column) holding the folded words, bound, never pasted.
+// One kind's rows: the user's own, then (when shown) others' shared ones,
+// each with its folded text (Dobrado) to match against.
 struct KindQuery {
     QString table;
     QString columns; // besides Chave and the owner
-    QString match;   // the matched column
-    QString rows;    // a condition on every row, with its " and "
+    QString match;   // the column searched
+    QString rows;    // a condition on every row, after "Usuario ..."
     QString shared;  // the condition on others' rows that the panel shows; empty: own only
     QString order;
 };
 
-RowSet run(const Db& db, const Scope& scope, const KindQuery& k, const QString& words,
-           int perKind) {
-    const QString head = QStringLiteral("Select Chave,%1,%2 as Dono from %3 t Where ")
-                             .arg(k.columns, QStringLiteral("%1"), k.table);
-    const QString found = k.rows + QStringLiteral(" and instr(folded(%1), ?) > 0").arg(k.match);
-    QString sql = head.arg(QStringLiteral("''")) + QStringLiteral("Usuario = ?") + found;
-    Params params{scope.user, words};
+RowSet run(const Db& db, const Scope& scope, const KindQuery& k) {
+    const QString head = QStringLiteral("Select Chave,%1,folded(%2) as Dobrado,%3 as Dono from "
+                                        "%4 t Where ")
+                             .arg(k.columns, k.match, QStringLiteral("%1"), k.table);
+    QString sql = head.arg(QStringLiteral("''")) + QStringLiteral("Usuario = ?") + k.rows;
+    Params params{scope.user};
     if (scope.showShared && !k.shared.isEmpty()) {
         sql += QStringLiteral(" Union All ") + head.arg(kOwner) +
-               QStringLiteral("Usuario <> ? and ") + k.shared + found;
-        params << scope.user << words;
+               QStringLiteral("Usuario <> ? and ") + k.shared + k.rows;
+        params << scope.user;
     }
-    sql += QStringLiteral(" Order By %1 Limit ?").arg(k.order);
-    params << perKind;
-    return db.runQuery(sql, params);
+    return db.runQuery(sql + QStringLiteral(" Order By ") + k.order, params);
 }
 
 // The line of a note that holds the words.
@@ -66,12 +70,7 @@ QString panelOf(Kind kind) {
     return {};
 }
 
-QVector<Hit> findEverywhere(const Db& db, const Scope& scope, const QString& typed, int perKind) {
-    const QString words = foldedText(typed.simplified());
-    QVector<Hit> hits;
-    if (words.isEmpty()) {
-        return hits;
-    }
+SearchIndex SearchIndex::read(const Db& db, const Scope& scope) {
     using appointments::kDone;
     // Others' shared appointments as the day grid shows them: the timed ones
     // only while not done. An appointment past midnight is found on its first
@@ -94,9 +93,13 @@ QVector<Hit> findEverywhere(const Db& db, const Scope& scope, const QString& typ
          QStringLiteral("Data,Null as Hora,Descricao as Texto,Recebido,Pago"),
          QStringLiteral("Descricao"), QString(), QString(), QStringLiteral("Data Desc,Chave")},
     };
+    SearchIndex index;
     for (int k = 0; k < int(std::size(kinds)); ++k) {
         const auto kind = static_cast<Kind>(k);
-        for (RowSet rs = run(db, scope, kinds[k], words, perKind); !rs.eof(); rs.moveNext()) {
+        for (RowSet rs = run(db, scope, kinds[k]); !rs.eof(); rs.moveNext()) {
+            index.at_ << index.folded_.size();
+            index.folded_ += rs.text(QStringLiteral("Dobrado"));
+            index.folded_ += kEnd;
             Hit h;
             h.kind = kind;
             h.key = rs.integer(QStringLiteral("Chave"));
@@ -104,16 +107,49 @@ QVector<Hit> findEverywhere(const Db& db, const Scope& scope, const QString& typ
             h.time = rs.time(QStringLiteral("Hora")).toString(QStringLiteral("HH:mm"));
             h.text = rs.text(QStringLiteral("Texto"));
             h.owner = rs.text(QStringLiteral("Dono"));
-            if (kind == Kind::Note) {
-                h.text = matchedLine(h.text, words);
-            } else if (kind == Kind::Ledger) {
+            if (kind == Kind::Ledger) {
                 h.paid = rs.number(QStringLiteral("Pago")) != 0;
                 h.amount = rs.number(h.paid ? QStringLiteral("Pago") : QStringLiteral("Recebido"));
             }
-            hits << h;
+            index.hits_ << h;
         }
     }
+    return index;
+}
+
+QVector<Hit> SearchIndex::find(const QString& typed, int perKind) const {
+    const QString words = foldedText(typed.simplified());
+    QVector<Hit> hits;
+    if (words.isEmpty()) {
+        return hits;
+    }
+    const QStringMatcher matcher(words);
+    int ofKind = 0;
+    for (qsizetype from = matcher.indexIn(folded_, 0); from >= 0;
+         from = matcher.indexIn(folded_, from)) {
+        const auto i = std::upper_bound(at_.begin(), at_.end(), from) - at_.begin() - 1;
+        const Hit& h = hits_[i];
+        if (!hits.isEmpty() && hits.back().kind != h.kind) {
+            ofKind = 0;
+        }
+        if (++ofKind > perKind) {
+            // Enough of this kind: on from the first row of the next.
+            const auto next = std::find_if(hits_.begin() + i, hits_.end(),
+                                           [&h](const Hit& o) { return o.kind != h.kind; });
+            from = next == hits_.end() ? folded_.size() : at_[next - hits_.begin()];
+            continue;
+        }
+        hits << h;
+        if (h.kind == Kind::Note) {
+            hits.back().text = matchedLine(h.text, words);
+        }
+        from = i + 1 < at_.size() ? at_[i + 1] : folded_.size();
+    }
     return hits;
+}
+
+QVector<Hit> findEverywhere(const Db& db, const Scope& scope, const QString& typed, int perKind) {
+    return SearchIndex::read(db, scope).find(typed, perKind);
 }
 
 } // namespace orv::search

@@ -33,9 +33,26 @@ struct Scope {
     bool showShared = false;
 };
 
-// Rows whose text holds the typed words, case and accents ignored, grouped by
-// kind; at most `perKind` of each kind (appointments and ledger entries the
-// latest first). Blank text finds nothing.
+// Everything the search may find, read once when a search starts: every key
+// typed then looks only in memory, whatever the size of the data file.
+class SearchIndex {
+public:
+    static SearchIndex read(const Db& db, const Scope& scope);
+
+    // Rows whose text holds the typed words, case and accents ignored, grouped
+    // by kind; at most `perKind` of each kind (appointments and ledger entries
+    // the latest first, contacts by name). Blank text finds nothing.
+    QVector<Hit> find(const QString& typed, int perKind = 30) const;
+
+private:
+    // The folded texts stand one after another in one text, each ended by a
+    // character no typed word holds, so that one scan finds every match.
+    QVector<Hit> hits_;     // by kind, each kind in the order shown
+    QVector<qsizetype> at_; // where each hit's folded text starts
+    QString folded_;
+};
+
+// Reads and finds at once.
 QVector<Hit> findEverywhere(const Db& db, const Scope& scope, const QString& typed,
                             int perKind = 30);
 

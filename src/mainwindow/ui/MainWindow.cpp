@@ -243,7 +243,8 @@ void MainWindow::buildControls() {
     cmdPesquisar =
         smallButton(this, QStringLiteral("cmdPesquisar"), QStringLiteral("pesquisar"),
                     QStringLiteral("Procurar em tudo (Ctrl+F)"), QRect(708, 436, 32, 32));
-    connect(cmdPesquisar, &QPushButton::clicked, this, &MainWindow::openSearch);
+    connect(cmdPesquisar, &QPushButton::clicked, this,
+            guarded(ctx_.guard, this, &MainWindow::openSearch));
     frmPesquisaGeral = new search::SearchFrame(ctx_, this);
     frmPesquisaGeral->setGeometry(16, 46, 728, 378);
     connect(frmPesquisaGeral, &search::SearchFrame::openWanted, this,
@@ -279,7 +280,7 @@ void MainWindow::addStandardKeys() {
         }
     });
     key(Qt::CTRL | Qt::Key_Q, [this] { Q_EMIT quitRequested(); });
-    key(Qt::CTRL | Qt::Key_F, [this] { openSearch(); });
+    key(Qt::CTRL | Qt::Key_F, guarded(ctx_.guard, this, &MainWindow::openSearch));
 }
 
 void MainWindow::openSearch() {
@@ -482,6 +483,7 @@ void MainWindow::showPanel(const QString& name) {
     for (Panel* frame : std::as_const(panels_)) {
         frame->hide();
     }
+    frmPesquisaGeral->hide();
     if (ctx_.session.loggedOn()) {
         ctx_.guard.bookkeeping([&] { storeLastPanel(ctx_, name); });
     }

@@ -1,6 +1,7 @@
 #include "search/ui/SearchFrame.h"
 
 #include "mainwindow/ui/AccessibleNames.h"
+#include "mainwindow/ui/WaitCursor.h"
 #include "session/AppContext.h"
 #include "session/ui/KeyMode.h"
 
@@ -125,6 +126,11 @@ SearchFrame::SearchFrame(AppContext& ctx, QWidget* parent) : QFrame(parent), ctx
 }
 
 void SearchFrame::open() {
+    {
+        WaitCursor wait;
+        index_ = SearchIndex::read(ctx_.db, Scope{ctx_.session.userCode, ctx_.settings.showShared});
+    }
+    search(); // what the box still holds, in the data as it is now
     raise();
     show();
     txtPesquisaGeral->setFocus(Qt::ShortcutFocusReason);
@@ -141,14 +147,14 @@ void SearchFrame::reset() {
     hide();
     txtPesquisaGeral->clear();
     tmrPesquisa->stop(); // the clearing typed
+    index_ = SearchIndex();
     hits_.clear();
     showHits();
 }
 
 void SearchFrame::search() {
     tmrPesquisa->stop();
-    hits_ = findEverywhere(ctx_.db, Scope{ctx_.session.userCode, ctx_.settings.showShared},
-                           txtPesquisaGeral->text());
+    hits_ = index_.find(txtPesquisaGeral->text());
     showHits();
 }
 

@@ -25,7 +25,8 @@ class SearchFrame : public QFrame {
 public:
     SearchFrame(AppContext& ctx, QWidget* parent = nullptr);
 
-    // Shows the frame with the box ready for typing (what was found stays).
+    // Reads what may be found (a search over the data as it is now) and shows
+    // the frame with the box ready for typing.
     void open();
     void close();
     // Searches now for what the box holds (the pause ran out).
@@ -50,6 +51,7 @@ private:
     void reset();
 
     AppContext& ctx_;
+    SearchIndex index_;
     QVector<Hit> hits_;
 };
 
