@@ -1,5 +1,7 @@
 #include "contacts/ContactFilter.h"
 
+#include "db/TextFolding.h"
+
 #include <stdexcept>
 
 namespace orv::contacts {
@@ -17,8 +19,9 @@ QString containing(const QString& text) {
     return QLatin1Char('%') + escaped + QLatin1Char('%');
 }
 
+// Case and accents aside on both sides: "JOAO" finds "João".
 QString like(const QString& column) {
-    return column + QStringLiteral(" like ? escape '\\'");
+    return QStringLiteral("folded(") + column + QStringLiteral(") like ? escape '\\'");
 }
 
 // The upper-case initial of a single-letter button: "A" (1) ... "W" (23), "Z" (25).
@@ -69,7 +72,7 @@ QVector<InitialRange> letterInitials(int index) {
     return ranges;
 }
 
-// The letters find their names on the list-ordered (owner, name) indexes,
+// The letters find their names on the (owner, name) indexes,
 // whose names compare as NoCase: "A" and "a" alike, every other character as
 // itself. A range of initials there is a range of names, read in the list's
 // order without looking at the other names.
@@ -109,7 +112,7 @@ ContactFilter ContactFilter::search(const ContactSearch& boxes) {
         QStringList tests;
         for (const QString& column : columns) {
             tests << like(column);
-            part.params << containing(text);
+            part.params << containing(foldedText(text));
         }
         part.condition += columns.size() == 1
                               ? QStringLiteral(" and ") + tests.front()

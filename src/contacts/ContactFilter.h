@@ -38,7 +38,7 @@ public:
     // Index 0 ("0-9") takes every name whose first character, as stored, is not
     // A..Z (a lower-case initial included); 1..23 the names whose upper-cased
     // initial is "A".."W"; 24 "X" or "Y"; 25 "Z". Each part is a range of names
-    // on the list-ordered indexes, read without going through the whole book.
+    // on the (owner, name) indexes, read without going through the whole book.
     static ContactFilter letter(int index);
     // Every non-blank box (trimmed) must match somewhere in its column (the phone
     // in any of the three phone columns); all boxes blank lists the whole book.

@@ -21,8 +21,9 @@ BoundQuery contactQuery(qint64 user, bool showShared, const ContactFilter& filte
     }
     // The selects never share a row (one owner each, one part each), so they
     // are joined without the duplicate check a plain union would sort the
-    // whole book for.
-    q.sql = selects.join(QStringLiteral(" Union All ")) + QStringLiteral(" Order By ") + order;
+    // whole book for; the order, made of expressions, applies to the whole.
+    q.sql = QStringLiteral("Select * from (") + selects.join(QStringLiteral(" Union All ")) +
+            QStringLiteral(") Order By ") + order;
     return q;
 }
 

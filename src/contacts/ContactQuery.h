@@ -11,11 +11,11 @@ struct BoundQuery {
     Params params;
 };
 
-// The order of the address book: names without regard to case, as a person
-// reads an address book, then companies. The list-ordered indexes of the data
-// file (owner or sharing flag, then name and company) follow the same order,
-// so the whole book is read in order rather than sorted.
-inline const QString kContactOrder = QStringLiteral("Nome Collate NoCase,Empresa Collate NoCase");
+// The order of the address book: names as a Brazilian reader orders them,
+// without regard to case or accents (Álvaro among the A's), then companies;
+// names alike in that sense keep a fixed order by their stored form and key.
+inline const QString kContactOrder =
+    QStringLiteral("folded(Nome),Nome,folded(Empresa),Empresa,Chave");
 
 // The address book of a user: his own contacts and, when he asks to see shared
 // entries, the contacts other users share, each half narrowed by the filter and

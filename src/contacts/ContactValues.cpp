@@ -34,7 +34,6 @@ BoxValue keepAccepted(const QString& raw, const QString& accepted, bool blanksAs
     return v;
 }
 
-
 } // namespace
 
 BoxValue phoneAsTyped(const QString& raw) {

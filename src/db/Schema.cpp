@@ -155,8 +155,8 @@ const TableColumns& freshTables() {
     return tables;
 }
 
-// The look-up indexes. The contact list reads its rows, and a letter's range
-// of names, in the order of the (owner, name, company) indexes; the day grid,
+// The look-up indexes. The contact list finds a user's rows, and a letter's
+// range of names, on the (owner, name, company) indexes; the day grid,
 // the reminders, the ledger and the task list each read through an index of
 // their own. A data file made before one of them was added
 // or changed gets it at start-up (upgradeIndexes).

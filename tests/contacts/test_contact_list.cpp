@@ -23,9 +23,10 @@ TEST_F(ContactList, LetterButtonsSelectByTheStoredInitial) {
           "Yara", "yuri", "Zeca", "zé", "ßerg", "_nota", "~til"}) {
         save(ana, QString::fromUtf8(name));
     }
-    // "0-9" compares the initial as stored: lower-case and accented initials land here.
-    EXPECT_EQ(letter(*this, 0), QStringList({"!sinal", "007 Agente", "_nota", "ana", "xuxa", "yuri",
-                                             "zé", "~til", "Ágata", "ßerg"}));
+    // "0-9" compares the initial as stored: lower-case and accented initials land
+    // here, listed as a Brazilian reader orders them (accents and case aside).
+    EXPECT_EQ(letter(*this, 0), QStringList({"!sinal", "007 Agente", "_nota", "Ágata", "ana",
+                                             "xuxa", "yuri", "zé", "~til", "ßerg"}));
     EXPECT_EQ(letter(*this, 19), QStringList({"ßerg"})) << "upper-cased, ß is SS";
     // The letters compare it upper-cased: "ana" is under "A" too, "Ágata" is not.
     EXPECT_EQ(letter(*this, 1), QStringList({"Alberto", "ana"}));
@@ -33,7 +34,7 @@ TEST_F(ContactList, LetterButtonsSelectByTheStoredInitial) {
     EXPECT_EQ(letter(*this, 23), QStringList({"Wagner"}));
     // Upper and lower case sort together.
     EXPECT_EQ(letter(*this, 24), QStringList({"Xavier", "xuxa", "Yara", "yuri"}));
-    EXPECT_EQ(letter(*this, 25), QStringList({"Zeca", "zé"}));
+    EXPECT_EQ(letter(*this, 25), QStringList({"zé", "Zeca"}));
     EXPECT_TRUE(letter(*this, 3).isEmpty());
     EXPECT_THROW(ContactFilter::letter(26), std::out_of_range);
     EXPECT_THROW(ContactFilter::letter(-1), std::out_of_range);

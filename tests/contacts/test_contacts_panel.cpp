@@ -4,6 +4,7 @@
 #include "mainwindow/ui/MainWindow.h"
 
 #include <QApplication>
+#include <tuple>
 
 using namespace orv;
 using namespace orv::contacts;
@@ -29,7 +30,7 @@ TEST_F(ContactsPanelTest, LettersAndSearchChooseTheList) {
     EXPECT_EQ(gridNames(), QStringList({"Alberto", "ana"}));
     EXPECT_EQ(letterButton(1)->palette().color(QPalette::Button), LetterBar::highlightColour());
     letterButton(0)->click();
-    EXPECT_EQ(gridNames(), QStringList({"ana", "Ágata"}));
+    EXPECT_EQ(gridNames(), QStringList({"Ágata", "ana"}));
     EXPECT_EQ(letterButton(1)->palette().color(QPalette::Button), LetterBar::normalColour());
 
     // The cells of another user's shared contact, as the grid shows them.
@@ -62,9 +63,19 @@ TEST_F(ContactsPanelTest, LettersAndSearchChooseTheList) {
     EXPECT_EQ(searchFrame.boxes().name + searchFrame.boxes().phone + searchFrame.boxes().email, "");
     EXPECT_TRUE(searchFrame.txtPesquisaNome->hasFocus());
     EXPECT_EQ(grid.rows(), 1);
-    // All boxes empty: the whole address book, own and shared interleaved by name.
+    // All boxes empty: the whole address book, own and shared interleaved by
+    // name, accents and case aside.
     searchFrame.cmdEnderecoPesquisar->click();
-    EXPECT_EQ(gridNames(), QStringList({"Alberto", "ana", "Bia [BETO]", "D'Ávila", "Ágata"}));
+    EXPECT_EQ(gridNames(), QStringList({"Ágata", "Alberto", "ana", "Bia [BETO]", "D'Ávila"}));
+    // Every box ignores case and accents, both ways.
+    for (auto [box, typed, found] : {std::tuple{searchFrame.txtPesquisaNome, "AGATA", "Ágata"},
+                                     {searchFrame.txtPesquisaNome, "d'avi", "D'Ávila"},
+                                     {searchFrame.txtPesquisaEmpresa, "ÇUC", "D'Ávila"}}) {
+        searchFrame.cmdEnderecoLimpar->click();
+        box->setText(QString::fromUtf8(typed));
+        searchFrame.cmdEnderecoPesquisar->click();
+        EXPECT_EQ(gridNames(), QStringList{QString::fromUtf8(found)}) << typed;
+    }
 
     // Reopening the panel shows the header only again.
     panel.load();
