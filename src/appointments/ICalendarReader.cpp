@@ -259,7 +259,12 @@ CalendarEntry EventReader::entryAt(const icaltimetype& occurrence, bool yearly) 
 bool EventReader::read(QVector<CalendarEntry>& entries) {
     icalproperty* rule = icalcomponent_get_first_property(event_, ICAL_RRULE_PROPERTY);
     if (rule == nullptr) {
-        entries << entryAt(start, false);
+        // A start that names no real day (a 24th month) is refused with its event.
+        const CalendarEntry only = entryAt(start, false);
+        if (!only.appointment.day.isValid()) {
+            return false;
+        }
+        entries << only;
         return true;
     }
     const icalrecurrencetype recurrence = icalproperty_get_rrule(rule);
@@ -276,7 +281,7 @@ bool EventReader::read(QVector<CalendarEntry>& entries) {
             break;
         }
         const QDate day = occurrence.is_date ? dateOf(occurrence) : localOf(occurrence).date();
-        if (day >= horizon_) {
+        if (!day.isValid() || day >= horizon_) {
             break;
         }
         if (day < now_.date() || excluded(occurrence)) {

@@ -5,7 +5,6 @@
 #include "support/TestSupport.h"
 
 #include <QStringList>
-#include <gtest/gtest.h>
 
 namespace orv::test {
 

@@ -9,8 +9,6 @@
 #include "mainwindow/ui/Grid.h"
 
 #include <QMenu>
-#include <QPushButton>
-#include <QTest>
 #include <ctime>
 
 using namespace orv;

@@ -9,15 +9,8 @@
 #include "mainwindow/ui/PanelFactory.h"
 
 #include <QCalendarWidget>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
-#include <QTest>
 
 using namespace orv;
 using namespace orv::appointments;

@@ -5,10 +5,7 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QProcess>
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 using namespace orv;
@@ -73,17 +70,12 @@ struct Commands : ::testing::TestWithParam<bool> {
     void insertDisk() {
         ASSERT_TRUE(QDir().mkpath(stick() ? stickRoot() + "/DCIM" : drive()));
         if (stick()) {
-            put(stickRoot() + "/foto.jpg", "photo");
+            test::writeFile(stickRoot() + "/foto.jpg", "photo");
         }
     }
     void putOnDrive(const QString& name, const QByteArray& bytes) {
         ASSERT_TRUE(QDir().mkpath(drive()));
-        put(onDrive(name), bytes);
-    }
-    static void put(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
+        test::writeFile(onDrive(name), bytes);
     }
     QByteArray backupImage(const QByteArray& data) {
         QByteArray image;
@@ -264,10 +256,7 @@ TEST_P(Commands, DamagedBackupsLeaveTheDataFileAlone) {
          err::InvalidFileFormat},
     };
     insertDisk();
-    QFile stale(
-        QDir(app.ctx.paths.programFolder).filePath("Orvalune.Bck")); // an interrupted restore
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.close();
+    test::writeFile(app.program.path("Orvalune.Bck")); // an interrupted restore
     for (const auto& c : cases) {
         putOnDrive("Orvalune.Bck", c.bytes);
         calls.clear();

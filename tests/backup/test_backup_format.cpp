@@ -3,11 +3,8 @@
 #include "backup/BackupFormat.h"
 #include "support/TestSupport.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <zlib.h>
 
@@ -40,12 +37,6 @@ int decompressError(QByteArray image) {
     int error = 0;
     EXPECT_FALSE(decompressBuffer(image, target, error, -1));
     return error;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -119,7 +110,7 @@ TEST(BackupFiles, FileRoutinesReplaceWholeOrNotAtAll) {
     const QString backup = dir.filePath("Orvalune.Bck");
     const QString restored = dir.filePath("restored.lst");
     const QByteArray content = sampleBytes(300000);
-    writeFile(data, content);
+    test::writeFile(data, content);
 
     int error = -99;
     ASSERT_TRUE(compressFile(data, backup, 9, error, true));
@@ -127,7 +118,7 @@ TEST(BackupFiles, FileRoutinesReplaceWholeOrNotAtAll) {
     const QByteArray backupBytes = test::fileBytes(backup);
 
     // A replaced file keeps its permissions.
-    writeFile(restored, "old");
+    test::writeFile(restored, "old");
     ::chmod(QFile::encodeName(restored).constData(), 0604);
     ASSERT_TRUE(decompressFile(backup, restored, error, true));
     EXPECT_EQ(test::fileBytes(restored), content);
@@ -147,7 +138,7 @@ TEST(BackupFiles, FileRoutinesReplaceWholeOrNotAtAll) {
     EXPECT_EQ(test::fileBytes(backup), backupBytes);
     QByteArray damaged = backupBytes;
     damaged[damaged.size() - 15] = 'x';
-    writeFile(backup, damaged);
+    test::writeFile(backup, damaged);
     EXPECT_FALSE(decompressFile(backup, restored, error, true));
     EXPECT_EQ(error, err::BadTrailer);
     EXPECT_EQ(test::fileBytes(restored), content);

@@ -6,14 +6,8 @@
 #include "session/ui/Shell.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 using namespace orv;
 

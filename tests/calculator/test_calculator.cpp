@@ -1,14 +1,9 @@
 #include "calculator/Calculator.h"
+#include "support/TestSupport.h"
 
 #include <QLocale>
 #include <QStringList>
 #include <functional>
-#include <gtest/gtest.h>
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 using namespace orv;
 

@@ -4,7 +4,6 @@
 #include "contacts/ContactStore.h"
 #include "support/TestSupport.h"
 
-#include <gtest/gtest.h>
 #include <initializer_list>
 #include <utility>
 

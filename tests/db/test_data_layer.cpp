@@ -4,10 +4,8 @@
 #include "db/DbError.h"
 #include "db/TextFolding.h"
 
-#include <QFile>
 #include <QProcess>
 #include <cstdio>
-#include <gtest/gtest.h>
 
 using namespace orv;
 
@@ -17,17 +15,6 @@ struct DataLayer : ::testing::Test {
     test::TestApp app;
     Db& db = app.ctx.db;
 };
-
-TEST_F(DataLayer, EmptyResultAndStatementsThatMatchNothing) {
-    RowSet rs = db.runQuery("Select * from Usuarios");
-    EXPECT_TRUE(rs.eof());
-    EXPECT_EQ(rs.recordCount(), 0);
-    EXPECT_EQ(db.executeSql("Delete from Tarefas Where Usuario = ?", {42}), 0);
-
-    RowSet sistema = db.runQuery("Select * from Sistema");
-    ASSERT_EQ(sistema.recordCount(), 1);
-    EXPECT_EQ(sistema.text("EfetuoImportacao"), "N");
-}
 
 TEST_F(DataLayer, SnapshotReadsFrontToBackWithNullsApart) {
     const qint64 a = app.addUser("ANA");
@@ -49,28 +36,15 @@ TEST_F(DataLayer, SnapshotReadsFrontToBackWithNullsApart) {
     EXPECT_TRUE(rs.eof());
 }
 
-TEST_F(DataLayer, TextsRoundTripAsTypedAndLoginIgnoresCase) {
-    const QString tricky = QString::fromUtf8("D'Ávila; Drop Table Usuarios; -- ç ã é 'x'");
-    const qint64 code = app.addUser("ANA");
-    EXPECT_EQ(db.executeSql("Update Usuarios set Nome = ? Where Codigo = ?", {tricky, code}), 1);
-    EXPECT_EQ(db.runQuery("Select Nome from Usuarios Where Codigo = ?", {code}).text("Nome"),
-              tricky);
-    EXPECT_EQ(db.runQuery("Select * from usuarios Where Login = ?", {"ana"}).recordCount(), 1);
-    EXPECT_EQ(db.runQuery("Select * from usuarios Where Login = ?", {"ANA "}).recordCount(), 0);
-}
-
 TEST_F(DataLayer, AccessFunctionsWorkInStatements) {
     const qint64 u = app.addUser("ANA");
     db.executeSql("Insert into Compromissos(Usuario,Data,Hora,Compromisso,ChavePai,Status,"
                   "Compartilhado) values (?,cdate('31/12/2026'),cdate('9:05'),'x',0,'0','N')",
                   {u});
-    RowSet rs = db.runQuery("Select Data, Hora, day(Data) as D, Month(Data) as M, Year(Data) as Y "
-                            "from Compromissos");
-    EXPECT_EQ(rs.text("Data"), "2026-12-31");
-    EXPECT_EQ(rs.text("Hora"), "09:05:00");
-    EXPECT_EQ(rs.integer("D"), 31);
-    EXPECT_EQ(rs.integer("M"), 12);
-    EXPECT_EQ(rs.integer("Y"), 2026);
+    EXPECT_EQ(test::fields(db.runQuery("Select Data, Hora, day(Data) as D, Month(Data) as M, "
+                                       "Year(Data) as Y from Compromissos"),
+                           "Data Hora D M Y"),
+              "2026-12-31|09:05:00|31|12|2026");
     EXPECT_EQ(db.runQuery("Select count(*) as n from Compromissos Where Hora <= cdate('09:05:00')")
                   .integer("n"),
               1);
@@ -78,43 +52,16 @@ TEST_F(DataLayer, AccessFunctionsWorkInStatements) {
     RowSet s = db.runQuery(
         "Select Asc(?) as a, Asc(\"Left\"(?,1)) as b, ucase(?) as c, \"Left\"(?,2) as d",
         {"A", QString::fromUtf8("éx"), QString::fromUtf8("ágil"), "Xyz"});
-    EXPECT_EQ(s.integer("a"), 65);
-    EXPECT_EQ(s.integer("b"), 233);
-    EXPECT_EQ(s.text("c"), QString::fromUtf8("ÁGIL"));
-    EXPECT_EQ(s.text("d"), "Xy");
+    EXPECT_EQ(test::fields(s, "a b c d"), QString::fromUtf8("65|233|ÁGIL|Xy"));
     EXPECT_THROW(db.runQuery("Select cdate('32/01/2026') as x"), DbError);
 
     EXPECT_EQ(accessCDate("1/1/1900").value_or(""), "1900-01-01");
     EXPECT_FALSE(accessCDate("25:00").has_value());
 }
 
-TEST_F(DataLayer, InsertGivesTheStoreKeyAndTransactionsRollBack) {
-    const qint64 u = app.addUser("ANA");
-    const qint64 first = db.insertSql("Insert into Notas(Usuario,Notas) values (?,?)", {u, "um"});
-    const qint64 second =
-        db.insertSql("Insert into Notas(Usuario,Notas) values (?,?)", {u, "dois"});
-    EXPECT_EQ(second, first + 1);
-    {
-        Transaction tx(db);
-        db.executeSql("Delete from Notas");
-        EXPECT_EQ(app.count("Notas"), 0);
-    }
-    EXPECT_EQ(app.count("Notas"), 2);
-    {
-        Transaction tx(db);
-        db.executeSql("Delete from Notas Where Chave = ?", {first});
-        tx.commit();
-    }
-    EXPECT_EQ(app.count("Notas"), 1);
-}
-
 // Each failure tells whether the file is at fault, and why.
 TEST_F(DataLayer, FailuresTellTheirCause) {
-    const QString junk = app.program.path("lixo.lst");
-    QFile f(junk);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(4096, 'x'));
-    f.close();
+    const QString junk = test::writeFile(app.program.path("lixo.lst"), QByteArray(4096, 'x'));
     const SqlCipherFile missing(app.program.path("nada.lst"), Db::dataPassphrase());
     const SqlCipherFile wrongKey(app.ctx.paths.dataFile(), "outra senha");
     const SqlCipherFile notADatabase(junk, Db::dataPassphrase());

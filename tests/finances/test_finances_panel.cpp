@@ -5,16 +5,9 @@
 #include "mainwindow/ui/MainWindow.h"
 
 #include <QCalendarWidget>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace orv;
 using namespace orv::finances;
@@ -82,10 +75,7 @@ TEST_F(FinancesPanelTest, EntrySavedBalanceCarriedForwardAndShownInTheNextMonth)
 
     Grid& g = *p->grdFinancas;
     ASSERT_EQ(g.rows(), 2);
-    EXPECT_EQ(g.text(1, 2), "15/03/2026");
-    EXPECT_EQ(g.text(1, 3), "  Venda do sofa");
-    EXPECT_EQ(g.text(1, 4), "12,50");
-    EXPECT_EQ(g.text(1, 5), "");
+    EXPECT_EQ(test::gridRow(g, 1, {2, 3, 4, 5}), "15/03/2026|  Venda do sofa|12,50|");
     EXPECT_EQ(g.pictureName(1, 1), "imgExecutado");
     EXPECT_EQ(g.textColour(1, 4), QColor(0, 0, 255));
     EXPECT_EQ(g.alignment(1, 4), Qt::AlignRight);
@@ -126,8 +116,7 @@ TEST_F(FinancesPanelTest, RowEditedIntoAPaymentMovedAwayAndDeleted) {
     p->optFinancasDespesa->click();
     p->chkFinancaRealizada->click();
     p->cmdFinancasSalvar->click();
-    EXPECT_EQ(g.text(1, 4), "");
-    EXPECT_EQ(g.text(1, 5), "40,00");
+    EXPECT_EQ(test::gridRow(g, 1, {4, 5}), "|40,00");
     EXPECT_EQ(g.textColour(1, 5), QColor(255, 0, 0));
     EXPECT_EQ(p->txtFinancasSaldoAtual->text(), "-40,00");
 
@@ -185,10 +174,6 @@ TEST_F(FinancesPanelTest, BadAmountsChangeNothingAndTheSessionEndForgetsTheMonth
     EXPECT_EQ(app.messages.last(), kInvalidAmount);
     EXPECT_EQ(p->txtFinancasSaldoInicial->text(), "0,00");
     EXPECT_EQ(test::fileBytes(app.ctx.db.dataPath()), before);
-
-    // An emptied box becomes 0,00.
-    retype(p->txtFinancasSaldoInicial, "");
-    EXPECT_EQ(p->txtFinancasSaldoInicial->text(), "0,00");
 
     // Typing stops at 11 characters, but a larger stored balance is shown whole
     // and stays as it is when the box is left.

@@ -9,14 +9,7 @@
 
 #include <QAbstractSpinBox>
 #include <QCalendarWidget>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <gtest/gtest.h>
 
 using namespace orv;
 using namespace orv::test;

@@ -5,12 +5,6 @@
 #include "mainwindow/ui/Grid.h"
 #include "mainwindow/ui/MainWindow.h"
 
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <gtest/gtest.h>
 #include <optional>
 #include <sqlcipher/sqlite3.h>
 

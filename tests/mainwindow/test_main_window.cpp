@@ -8,12 +8,8 @@
 #include "mainwindow/ui/Twips.h"
 #include "mainwindow/ui/WindowServices.h"
 
-#include <QLabel>
 #include <QPainter>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 using namespace orv;
 using namespace orv::test;

@@ -6,12 +6,6 @@
 #include "db/Db.h"
 #include "support/TestSupport.h"
 
-#include <gtest/gtest.h>
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 using namespace orv;
 
 namespace {

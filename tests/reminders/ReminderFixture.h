@@ -3,8 +3,6 @@
 #include "appointments/AppointmentStore.h"
 #include "support/TestSupport.h"
 
-#include <gtest/gtest.h>
-
 namespace orv::test {
 
 // A data file with two users, ANA logged on, and a clock that stands still.

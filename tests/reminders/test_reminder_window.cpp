@@ -5,11 +5,6 @@
 #include "reminders/ui/ReminderWindow.h"
 #include "reminders/ui/SoundPlayer.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <sqlcipher/sqlite3.h>
 

@@ -13,13 +13,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 using namespace orv;
 using namespace orv::test;

@@ -7,11 +7,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace orv;
 

@@ -10,10 +10,7 @@
 #include "session/SingleCopy.h"
 #include "session/Startup.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSignalSpy>
-#include <gtest/gtest.h>
 
 using namespace orv;
 using namespace orv::test;
@@ -113,18 +110,6 @@ TEST(Logon, LookupPasswordAndSessionLoad) {
               LogonResult::LoggedOn);
 }
 
-TEST(Logon, ImportOnlyWithOldFileAndFlagN) {
-    TestApp app;
-    app.ctx.session.importFlag = QStringLiteral("N");
-    EXPECT_FALSE(canImport(app.ctx)) << "no version 1.0 file";
-    QDir().mkpath(app.ctx.paths.v1Folder);
-    SqlCipherFile::create(app.ctx.paths.oldDataFile(), Db::oldPassphrase(),
-                          QStringLiteral("Create table Config (Codigo integer);"));
-    EXPECT_TRUE(canImport(app.ctx));
-    app.ctx.session.importFlag = QStringLiteral("S");
-    EXPECT_FALSE(canImport(app.ctx));
-}
-
 // The start-up before the logon window: who may start, what is cleaned, what ends it.
 TEST(Startup, ClaimsTheFolderCleansLeftoversAndChecksTheData) {
     TestApp app;
@@ -142,8 +127,7 @@ TEST(Startup, ClaimsTheFolderCleansLeftoversAndChecksTheData) {
     for (const QString& path :
          {v1.filePath("Agenda.exe"), v1.filePath("alarm.wav"), v1.filePath("dados.lst"),
           app.program.path("Orvalune.Bck"), app.program.path(".Orvalune.Bck.0badf00d.tmp")}) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        writeFile(path);
     }
     EXPECT_EQ(start().exitCode, std::nullopt);
     EXPECT_EQ(v1.entryList(QDir::Files), QStringList{"dados.lst"});
@@ -208,10 +192,7 @@ TEST(Startup, ClaimsTheFolderCleansLeftoversAndChecksTheData) {
     QFile::remove(app.ctx.paths.dataFile());
     EXPECT_EQ(start().exitCode, 1);
     EXPECT_EQ(app.messages.standard(), QStringList{kDataFileInvalid});
-    QFile junk(app.ctx.paths.dataFile());
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write(QByteArray(4096, 'x'));
-    junk.close();
+    writeFile(app.ctx.paths.dataFile(), QByteArray(4096, 'x'));
     EXPECT_EQ(start().exitCode, 1);
 }
 
@@ -224,11 +205,8 @@ TEST(SessionEnd, ForgetsTheUser) {
     const Session& s = app.ctx.session;
     EXPECT_FALSE(s.loggedOn());
     EXPECT_TRUE(s.loggedOutFlag);
-    EXPECT_TRUE(s.login.isEmpty());
-    EXPECT_TRUE(s.password.isEmpty());
-    EXPECT_TRUE(s.lastPanel.isEmpty());
-    EXPECT_EQ(app.ctx.settings.configKey, 0);
-    EXPECT_EQ(app.ctx.settings.gridStep, 0);
+    EXPECT_EQ(s.login + s.password + s.lastPanel, "");
+    EXPECT_EQ(app.ctx.settings.configKey + app.ctx.settings.gridStep, 0);
 
     app.ctx.db.executeSql(QStringLiteral("Delete from Usuarios"));
     EXPECT_FALSE(endSession(app.ctx)) << "no user left: only a new user can be created";

@@ -8,12 +8,8 @@
 #include "session/ui/TrayIcon.h"
 
 #include <QAction>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 #include <stdexcept>
 
 using namespace orv;

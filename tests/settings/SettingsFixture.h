@@ -6,13 +6,7 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace orv::test {
@@ -52,6 +46,14 @@ protected:
         return widget;
     }
     QLineEdit* box(const char* name) const { return find<QLineEdit>(name); }
+    // The texts of the named boxes (blank-separated), as "text|text|...".
+    QString texts(const QString& names) const {
+        QStringList values;
+        for (const QString& name : names.split(QLatin1Char(' '))) {
+            values << box(name.toLatin1().constData())->text();
+        }
+        return values.join(QLatin1Char('|'));
+    }
     void type(const char* name, const QString& text) const {
         QLineEdit* edit = box(name);
         edit->clear();

@@ -11,8 +11,6 @@
 #include "session/ui/LogonWindow.h"
 #include "session/ui/Shell.h"
 
-#include <QFile>
-
 namespace orv::test {
 namespace {
 
@@ -89,17 +87,12 @@ TEST_F(OldDataImport, OldSettingsPrefillTheNewUserPage) {
     EXPECT_TRUE(canImport(app.ctx));
     newUserAnswering("ANA", true);
     EXPECT_EQ(app.messages.texts(), QStringList{kImportQuestion});
-    EXPECT_EQ(box("txtSenhaAtual")->text(), "Velha");
+    EXPECT_EQ(texts("txtSenhaAtual txtAgendaInicio txtAgendaFim txtAgendaIntervalo "
+                    "txtAgendaTempoChecagem txtDadosNome txtDadosTelefone txtDadosEmail"),
+              "Velha|07:30|19:00|59|5|Ana D'Ávila|(11)3333-4444|ana@exemplo.com");
     EXPECT_EQ(box("txtSenhaAtual")->echoMode(), QLineEdit::Password);
     EXPECT_FALSE(box("txtSenhaAtual")->isEnabled());
     EXPECT_FALSE(box("txtSenhaNova")->isEnabled());
-    EXPECT_EQ(box("txtAgendaInicio")->text(), "07:30");
-    EXPECT_EQ(box("txtAgendaFim")->text(), "19:00");
-    EXPECT_EQ(box("txtAgendaIntervalo")->text(), "59");
-    EXPECT_EQ(box("txtAgendaTempoChecagem")->text(), "5");
-    EXPECT_EQ(box("txtDadosNome")->text(), "Ana D'Ávila");
-    EXPECT_EQ(box("txtDadosTelefone")->text(), "(11)3333-4444");
-    EXPECT_EQ(box("txtDadosEmail")->text(), "ana@exemplo.com");
 
     // A half-hour step is taken as it is; without the answer nothing is prefilled.
     QFile::remove(oldFile());
@@ -114,17 +107,6 @@ TEST_F(OldDataImport, OldSettingsPrefillTheNewUserPage) {
     EXPECT_TRUE(app.ctx.session.password.isEmpty());
     app.ctx.session.importAnswer = false;
     EXPECT_FALSE(importOldSettings(app.ctx).has_value());
-}
-
-// The texts of the filled rows of a grid's column, from row 1 on.
-QStringList column(const Grid& grid, int col) {
-    QStringList list;
-    for (int r = 1; r < grid.rows(); ++r) {
-        if (!grid.text(r, col).trimmed().isEmpty()) {
-            list << grid.text(r, col).trimmed();
-        }
-    }
-    return list;
 }
 
 TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
@@ -154,36 +136,26 @@ TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
         {code});
     QStringList seen;
     for (; !appts.eof(); appts.moveNext()) {
-        seen << appts.text("Compromisso") + QLatin1Char('=') + appts.text("Status") +
-                    QLatin1Char('@') + appts.text("Hora");
+        seen << fields(appts, "Compromisso Status Hora");
     }
-    EXPECT_EQ(seen, (QStringList{"Dentista d'ela=0@14:00:00", "Reunião feita=1@09:00:00",
-                                 "Sem aviso=3@10:00:00", "Dia inteiro=3@", "Dia feito=1@"}));
+    EXPECT_EQ(seen,
+              (QStringList{"Dentista d'ela|0|14:00:00", "Reunião feita|1|09:00:00",
+                           "Sem aviso|3|10:00:00", "Dia inteiro|3|null", "Dia feito|1|null"}));
 
     RowSet contacts =
         app.ctx.db.runQuery("Select * from Enderecos Where Usuario = ? Order By Chave", {code});
     ASSERT_EQ(contacts.recordCount(), 4);
-    EXPECT_EQ(contacts.text("Nome"), "Caio"); // Ordem 1 first
-    EXPECT_EQ(contacts.text("Empresa"), "Oficina");
-    EXPECT_TRUE(contacts.isNull("Aniversario"));
-    EXPECT_EQ(contacts.integer("ChaveAniversario"), 0);
+    // Ordem 1 first.
+    EXPECT_EQ(fields(contacts, "Nome Empresa Aniversario ChaveAniversario"), "Caio|Oficina|null|0");
     contacts.moveNext();
-    QStringList stored;
-    for (const char* column :
-         {"Nome", "Empresa", "Endereco", "Cidade", "Estado", "Cep", "Email", "FoneRes", "FoneCel",
-          "FoneCom", "Aniversario", "Observacao", "Compartilhado"}) {
-        stored << contacts.text(column);
-    }
-    EXPECT_EQ(stored, (QStringList{"Bia D'Ávila", "Pão d'Açúcar", "Rua d'Ajuda, 1", "Sant'Ana",
-                                   "SP", "01001000", "o'hara@exemplo.com", "(11)1111-2222",
-                                   "2222-2222", "3333-3333", "29/02", "Gosta de ''chá''", "N"}));
-    const RowSet birthday =
-        row("Compromissos", "Chave = ?", {contacts.integer("ChaveAniversario")});
-    EXPECT_EQ(birthday.text("Compromisso"), "Aniversário Bia D'Ávila");
-    EXPECT_EQ(birthday.text("Status"), "2");
-    EXPECT_EQ(birthday.text("Compartilhado"), "N");
+    EXPECT_EQ(fields(contacts, "Nome Empresa Endereco Cidade Estado Cep Email FoneRes FoneCel "
+                               "FoneCom Aniversario Observacao Compartilhado"),
+              "Bia D'Ávila|Pão d'Açúcar|Rua d'Ajuda, 1|Sant'Ana|SP|01001000|o'hara@exemplo.com|"
+              "(11)1111-2222|2222-2222|3333-3333|29/02|Gosta de ''chá''|N");
     // Today is 15/03/2026: the birthday waits for the next 29 February.
-    EXPECT_EQ(birthday.date("Data"), QDate(2028, 2, 29));
+    EXPECT_EQ(fields(row("Compromissos", "Chave = ?", {contacts.integer("ChaveAniversario")}),
+                     "Compromisso Status Compartilhado Data"),
+              "Aniversário Bia D'Ávila|2|N|2028-02-29");
     contacts.moveNext();
     EXPECT_EQ(row("Compromissos", "Chave = ?", {contacts.integer("ChaveAniversario")}).date("Data"),
               QDate(2026, 3, 16));
@@ -198,10 +170,10 @@ TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
     ASSERT_NE(day, nullptr);
     day->showDay(QDate(2026, 3, 20));
     EXPECT_EQ(
-        column(*day->grdCompromissos, 3),
+        gridColumn(*day->grdCompromissos, 3),
         (QStringList{"Dia inteiro", "Dia feito", "Reunião feita", "Sem aviso", "Dentista d'ela"}));
     day->showDay(QDate(2026, 3, 16));
-    EXPECT_EQ(column(*day->grdCompromissos, 3), QStringList{"Aniversário Dora"});
+    EXPECT_EQ(gridColumn(*day->grdCompromissos, 3), QStringList{"Aniversário Dora"});
     shell.mainWindow()->pressPanel(panel::Enderecos);
     for (QPushButton* letter : shown->findChildren<QPushButton*>("cmdLetra")) {
         if (letter->text() == "B") {
@@ -210,8 +182,7 @@ TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
     }
     const Grid* book = shown->findChild<Grid*>("grdEndereco");
     ASSERT_TRUE(book && book->rows() == 2);
-    EXPECT_EQ(QStringList({book->text(1, 1), book->text(1, 2), book->text(1, 4)}).join('|'),
-              "    Bia D'Ávila|(11)1111-2222|29/02");
+    EXPECT_EQ(gridRow(*book, 1, {1, 2, 4}), "    Bia D'Ávila|(11)1111-2222|29/02");
 
     EXPECT_EQ(readImportFlag(app.ctx.db), "S");
     EXPECT_FALSE(QFile::exists(oldFile()));

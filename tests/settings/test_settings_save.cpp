@@ -3,7 +3,6 @@
 #include "session/Logon.h"
 #include "session/PasswordHash.h"
 
-#include <QComboBox>
 #include <QRadioButton>
 
 namespace orv::test {
@@ -86,9 +85,7 @@ TEST_F(SettingsSave, FirstFailingCheckWinsAndNothingIsWritten) {
         EXPECT_TRUE(page->isVisible());
     }
     // The boxes that passed were rewritten in their standard form.
-    EXPECT_EQ(box("txtDadosNascimento")->text(), "05/03/1980");
-    EXPECT_EQ(box("txtAgendaInicio")->text(), "09:00");
-    EXPECT_EQ(box("txtAgendaFim")->text(), "18:30");
+    EXPECT_EQ(texts("txtDadosNascimento txtAgendaInicio txtAgendaFim"), "05/03/1980|09:00|18:30");
 
     // The last fix saves: 60 is the upper bound of both boxes.
     app.messages.clear();
@@ -100,11 +97,9 @@ TEST_F(SettingsSave, FirstFailingCheckWinsAndNothingIsWritten) {
     EXPECT_EQ(user.text("Nome"), "Ana Souza");
     EXPECT_EQ(user.date("Aniversario"), QDate(1980, 3, 5));
     EXPECT_TRUE(passwordMatches(user.field("Senha"), "nova"));
-    const RowSet config = configRow(app.ctx.session.userCode);
-    EXPECT_EQ(config.time("InicioGrade"), QTime(9, 0));
-    EXPECT_EQ(config.time("FinalGrade"), QTime(18, 30));
-    EXPECT_EQ(config.integer("Intervalos"), 60);
-    EXPECT_EQ(config.integer("ChecagemGeral"), 60);
+    EXPECT_EQ(fields(configRow(app.ctx.session.userCode),
+                     "InicioGrade FinalGrade Intervalos ChecagemGeral"),
+              "09:00:00|18:30:00|60|60");
     EXPECT_EQ(app.ctx.settings.gridStart, QTime(9, 0));
     EXPECT_EQ(app.ctx.session.password, "nova");
     EXPECT_FALSE(page->isVisible());
@@ -203,16 +198,11 @@ TEST_F(SettingsSave, LoggedOnUserSaveRefreshesSessionAndReturnsToLastPanel) {
     EXPECT_EQ(window->panelName(), "Notas");
     EXPECT_EQ(window->lblIdentNome->text(), "Caio Prado");
 
-    const RowSet user = userRow(code);
-    EXPECT_EQ(user.text("Endereco"), "Rua D'Ajuda, 5");
-    EXPECT_EQ(user.text("FoneRes"), "(11)5555-1234");
-    EXPECT_EQ(user.field("FoneCel").toString(), " ");
-    EXPECT_TRUE(user.isNull("Cidade"));
-    const RowSet config = configRow(code);
-    EXPECT_EQ(config.integer("Intervalos"), 15);
-    EXPECT_EQ(config.text("PosicaoAniversarios"), "D");
-    EXPECT_EQ(config.text("SomCompromisso"), "Sirene");
-    EXPECT_EQ(config.text("VisualizarCompartilhamento"), "N");
+    EXPECT_EQ(fields(userRow(code), "Endereco FoneRes FoneCel Cidade"),
+              "Rua D'Ajuda, 5|(11)5555-1234| |null");
+    EXPECT_EQ(fields(configRow(code), "Intervalos PosicaoAniversarios SomCompromisso "
+                                      "VisualizarCompartilhamento"),
+              "15|D|Sirene|N");
     EXPECT_EQ(app.ctx.settings.gridStep, 15);
     EXPECT_EQ(app.ctx.settings.soundName, "Sirene");
     EXPECT_FALSE(app.ctx.settings.showShared);

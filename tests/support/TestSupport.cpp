@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "db/Schema.h"
+#include "mainwindow/ui/Grid.h"
 
 #include "session/PasswordHash.h"
 #include "session/Users.h"
@@ -113,6 +114,32 @@ QByteArray fileBytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+QString fields(const RowSet& row, const QString& columns) {
+    QStringList values;
+    for (const QString& column : columns.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        values << (row.isNull(column) ? QStringLiteral("null") : row.text(column));
+    }
+    return values.join(QLatin1Char('|'));
+}
+
+QString gridRow(const Grid& grid, int row, std::initializer_list<int> columns) {
+    QStringList texts;
+    for (const int column : columns) {
+        texts << grid.text(row, column);
+    }
+    return texts.join(QLatin1Char('|'));
+}
+
+QStringList gridColumn(const Grid& grid, int column) {
+    QStringList texts;
+    for (int r = 1; r < grid.rows(); ++r) {
+        if (const QString text = grid.text(r, column).trimmed(); !text.isEmpty()) {
+            texts << text;
+        }
+    }
+    return texts;
+}
+
 } // namespace orv::test
 
 namespace orv::test {
@@ -132,12 +159,16 @@ void typeText(QWidget* widget, const QString& text) {
     }
 }
 
-QString FileFolder::write(const QString& name, const QByteArray& bytes) const {
-    QFile f(path(name));
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
-        ADD_FAILURE() << "cannot write " << name.toStdString();
+QString writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) {
+        ADD_FAILURE() << "cannot write " << path.toStdString();
     }
-    return f.fileName();
+    return path;
+}
+
+QString FileFolder::write(const QString& name, const QByteArray& bytes) const {
+    return writeFile(path(name), bytes);
 }
 
 bool refusedWith(const QString& shown, const BadFile& file) {

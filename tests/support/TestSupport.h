@@ -2,13 +2,34 @@
 
 #include "session/AppContext.h"
 
+// The tools every test uses, so that test files name only what is their own.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 #include <deque>
+#include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
 #include <vector>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace orv {
+class Grid;
+}
 
 namespace orv::test {
 
@@ -103,5 +124,15 @@ void answerFileDialog(const QString& path);
 
 // Bytes of a file, to prove that something was not written.
 QByteArray fileBytes(const QString& path);
+// Writes the file whole, replacing what it held; gives its path.
+QString writeFile(const QString& path, const QByteArray& bytes = {});
+
+// The named columns (blank-separated) of the row as "value|value|...", NULL as "null".
+QString fields(const RowSet& row, const QString& columns);
+
+// The trimmed texts of a grid column's filled rows, from row 1 on.
+QStringList gridColumn(const Grid& grid, int column);
+// The texts of the given columns of a grid row, as "text|text|...".
+QString gridRow(const Grid& grid, int row, std::initializer_list<int> columns);
 
 } // namespace orv::test

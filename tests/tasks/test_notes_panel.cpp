@@ -2,11 +2,6 @@
 
 #include "tasks/ui/NotesPanel.h"
 
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
-
 using namespace orv;
 
 namespace {

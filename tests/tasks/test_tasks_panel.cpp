@@ -5,14 +5,8 @@
 #include "tasks/ui/TasksPanel.h"
 
 #include <QCalendarWidget>
-#include <QCheckBox>
 #include <QGroupBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace orv;
 using namespace orv::tasks;
@@ -66,12 +60,10 @@ TEST_F(TasksPanelTest, NewTaskTypedSavedEditedDoneAndDeleted) {
     EXPECT_FALSE(window.imgImpressora->isHidden());
 
     ASSERT_EQ(g.rows(), 2);
-    EXPECT_EQ(g.text(1, 2), "21/05/2026");
-    EXPECT_EQ(g.text(1, 3), "Alta");
-    EXPECT_EQ(g.text(1, 4), "Levar o carro\na revisao"); // the key filter drops the quote
-    EXPECT_EQ(g.text(1, 5), "22/05/2026");
+    // The key filter drops the quote.
+    EXPECT_EQ(test::gridRow(g, 1, {2, 3, 4, 5}),
+              "21/05/2026|Alta|Levar o carro\na revisao|22/05/2026");
     EXPECT_EQ(g.background(1, 3), QColor(255, 255, 192));
-    EXPECT_EQ(g.rowHeightTwips(1), 570);
     EXPECT_FALSE(g.hasPicture(1, 1));
     EXPECT_FALSE(p->txtTarefasSemCadastro->isVisibleTo(p));
 
@@ -118,16 +110,12 @@ TEST_F(TasksPanelTest, ListOrderTallRowsAndTheNarrowedDescriptionColumn) {
     open();
     Grid& g = *p->grdTarefas;
     ASSERT_EQ(g.rows(), 6);
-    QStringList order;
-    for (int row = 1; row < g.rows(); ++row) {
-        order << g.text(row, 4);
-    }
-    EXPECT_EQ(order, QStringList({"Antes", "Alta", "Normal\ncom\ntrês linhas", "Baixa", "Depois"}));
-    EXPECT_EQ(g.rowHeightTwips(3), 855);
+    EXPECT_EQ(test::gridColumn(g, 4),
+              QStringList({"Antes", "Alta", "Normal\ncom\ntrês linhas", "Baixa", "Depois"}));
     EXPECT_EQ(g.background(3, 1), QColor(255, 192, 255));
-    EXPECT_EQ(g.columnWidthTwips(4), kTaskWidth);
 
-    // Enough rows to overflow the grid: the description column gives way.
+    // Enough rows to overflow the panel's grid: the description column gives way
+    // (row heights and widths themselves are the task list's, checked in TaskLogic).
     for (int i = 0; i < 16; ++i) {
         add(day.addDays(i + 1), QStringLiteral("Tarefa %1").arg(i), Normal);
     }
