@@ -1,16 +1,12 @@
 #pragma once
 
-#include "db/Db.h"
+#include "appointments/ScheduleRows.h"
 
 #include <QDate>
 #include <QString>
 #include <QTime>
 #include <QVector>
 #include <array>
-
-namespace orv {
-class AppContext;
-}
 
 namespace orv::appointments {
 
@@ -23,18 +19,6 @@ inline const QString kAlarm = QStringLiteral("imgAlarme");         // pending wi
 inline const QString kDone = QStringLiteral("imgExecutado");       // done
 inline const QString kShared = QStringLiteral("imgCompartilhado"); // time cell of others' rows
 } // namespace picture
-
-// What the day grid depends on: the logged-on user and the user's grid settings.
-struct ScheduleSettings {
-    qint64 user = 0;
-    QTime gridStart;
-    QTime gridEnd;
-    int gridStep = 60;        // minutes per row
-    QString birthdayPosition; // "A": all-day rows above the slots, "D": below, else none
-    bool showShared = false;  // other users' shared rows too
-
-    static ScheduleSettings of(const AppContext& ctx);
-};
 
 // The four columns of grdCompromissos: header text, width in twips, alignment.
 // Column 0 is hidden and holds the row key text.

@@ -7,6 +7,7 @@
 #include "appointments/ui/Controls.h"
 #include "appointments/ui/MonthCalendarFrame.h"
 #include "appointments/ui/ScheduleGrid.h"
+#include "appointments/ui/WeekFrame.h"
 #include "mainwindow/ui/ExchangeButtons.h"
 #include "mainwindow/ui/Grid.h"
 #include "mainwindow/ui/Pictures.h"
@@ -14,7 +15,9 @@
 #include "mainwindow/ui/WaitCursor.h"
 #include "session/AppContext.h"
 
+#include <QButtonGroup>
 #include <QHeaderView>
+#include <QLocale>
 #include <QPushButton>
 
 namespace orv::appointments {
@@ -43,6 +46,21 @@ QPushButton* linkLabel(QWidget* parent, const QString& name, const QString& text
     return b;
 }
 
+using Steps = std::array<QPushButton*, 4>;
+
+// The steps back and forward above the grid: a picture and a link at each side,
+// named and captioned in that order (a picture's caption is its tool tip).
+Steps steps(QWidget* parent, const std::array<QString, 4>& names,
+            const std::array<QString, 4>& captions, int linkWidth) {
+    return {
+        arrow(parent, names[0], QStringLiteral("imgDiaAntes"), captions[0], QRect(0, 2, 24, 22)),
+        linkLabel(parent, names[1], captions[1], QRect(24, 2, linkWidth, 22)),
+        linkLabel(parent, names[2], captions[2],
+                  QRect(kGridWidth - 46 - linkWidth, 2, linkWidth, 22)),
+        arrow(parent, names[3], QStringLiteral("imgDiaApos"), captions[3],
+              QRect(kGridWidth - 44, 2, 24, 22))};
+}
+
 } // namespace
 
 AppointmentsPanel::AppointmentsPanel(AppContext& ctx, QWidget* parent)
@@ -50,22 +68,26 @@ AppointmentsPanel::AppointmentsPanel(AppContext& ctx, QWidget* parent)
     buildControls();
     // A new session starts on today's date; the editor and the calendar
     // close themselves.
+    // The day view comes back with it.
     ctx_.resets.add(this, [this] {
         currentDay_ = ctx_.clock.today();
         grdCompromissos->clearRows();
+        applyView(false);
     });
 }
 
 void AppointmentsPanel::buildControls() {
-    imdDiaAntes = arrow(this, QStringLiteral("imdDiaAntes"), QStringLiteral("imgDiaAntes"),
-                        QStringLiteral("Dia Anterior"), QRect(0, 2, 24, 22));
-    lblDiaAnterior = linkLabel(this, QStringLiteral("lblDiaAnterior"),
-                               QStringLiteral("<< Dia Anterior"), QRect(24, 2, 110, 22));
-    lblProximoDia =
-        linkLabel(this, QStringLiteral("lblProximoDia"), QStringLiteral("Próximo Dia >>"),
-                  QRect(kGridWidth - 156, 2, 110, 22));
-    imgDiaApos = arrow(this, QStringLiteral("imgDiaApos"), QStringLiteral("imgDiaApos"),
-                       QStringLiteral("Próximo Dia"), QRect(kGridWidth - 44, 2, 24, 22));
+    const auto [dayBack, dayBackLink, dayForwardLink, dayForward] =
+        steps(this,
+              {QStringLiteral("imdDiaAntes"), QStringLiteral("lblDiaAnterior"),
+               QStringLiteral("lblProximoDia"), QStringLiteral("imgDiaApos")},
+              {QStringLiteral("Dia Anterior"), QStringLiteral("<< Dia Anterior"),
+               QStringLiteral("Próximo Dia >>"), QStringLiteral("Próximo Dia")},
+              110);
+    imdDiaAntes = dayBack;
+    lblDiaAnterior = dayBackLink;
+    lblProximoDia = dayForwardLink;
+    imgDiaApos = dayForward;
     cmdCompromissoCalendario =
         arrow(this, QStringLiteral("cmdCompromissoCalendario"), QStringLiteral("imgCalendario"),
               QStringLiteral("Calendário"), QRect((kGridWidth - 86) / 2, 1, 86, 24));
@@ -81,6 +103,7 @@ void AppointmentsPanel::buildControls() {
     grdCompromissos->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdCompromissos->setGeometry(0, 28, kGridWidth, 350);
     buildExchange();
+    buildWeek();
 
     // The editor and the month calendar lie over the grid, under the day arrows.
     frmDadosCompromisso = new AppointmentEditorFrame(ctx_, this);
@@ -88,14 +111,7 @@ void AppointmentsPanel::buildControls() {
     frmCalendar = new MonthCalendarFrame(ctx_, this);
     frmCalendar->setGeometry(438, 28, 290, 340);
 
-    for (QPushButton* back : {imdDiaAntes, lblDiaAnterior}) {
-        connect(back, &QPushButton::clicked, this,
-                guarded(ctx_.guard, [this] { showDay(currentDay_.addDays(-1)); }));
-    }
-    for (QPushButton* forward : {imgDiaApos, lblProximoDia}) {
-        connect(forward, &QPushButton::clicked, this,
-                guarded(ctx_.guard, [this] { showDay(currentDay_.addDays(1)); }));
-    }
+    stepBy({imdDiaAntes, lblDiaAnterior, lblProximoDia, imgDiaApos}, 1);
     connect(cmdCompromissoCalendario, &QPushButton::clicked, this, [this] {
         frmDadosCompromisso->hide();
         frmCalendar->open(currentDay_);
@@ -123,6 +139,74 @@ void AppointmentsPanel::buildControls() {
             guarded(ctx_.guard, this, &AppointmentsPanel::goToToday));
     connect(frmCalendar, &MonthCalendarFrame::printButtonWanted, this, &Panel::printButtonWanted);
     connect(frmCalendar, &MonthCalendarFrame::restoreFocusWanted, this, &Panel::restoreFocusWanted);
+}
+
+void AppointmentsPanel::stepBy(const std::array<QPushButton*, 4>& steps, int days) {
+    for (int i = 0; i < 4; ++i) {
+        const int by = i < 2 ? -days : days;
+        connect(steps[i], &QPushButton::clicked, this,
+                guarded(ctx_.guard, [this, by] { showDay(currentDay_.addDays(by)); }));
+    }
+}
+
+// The view buttons right of the arrows, and the week over the grid, above the
+// exchange buttons; the week arrows stand where the day arrows stand.
+void AppointmentsPanel::buildWeek() {
+    weekSteps_ = steps(this,
+                       {QStringLiteral("imgSemanaAntes"), QStringLiteral("lblSemanaAnterior"),
+                        QStringLiteral("lblProximaSemana"), QStringLiteral("imgSemanaApos")},
+                       {QStringLiteral("Semana Anterior"), QStringLiteral("<< Semana Anterior"),
+                        QStringLiteral("Próxima Semana >>"), QStringLiteral("Próxima Semana")},
+                       130);
+    stepBy(weekSteps_, 7);
+    cmdVerDia = textButton(this, QStringLiteral("cmdVerDia"), QStringLiteral("&Dia"),
+                           QRect(kGridWidth + 22, 1, 100, 24));
+    cmdVerSemana = textButton(this, QStringLiteral("cmdVerSemana"), QStringLiteral("Se&mana"),
+                              QRect(kGridWidth + 126, 1, 100, 24));
+    auto* views = new QButtonGroup(this);
+    for (QPushButton* b : {cmdVerDia, cmdVerSemana}) {
+        b->setCheckable(true);
+        views->addButton(b);
+    }
+    connect(cmdVerDia, &QPushButton::clicked, this,
+            guarded(ctx_.guard, [this] { showView(false); }));
+    connect(cmdVerSemana, &QPushButton::clicked, this,
+            guarded(ctx_.guard, [this] { showView(true); }));
+    frmSemana = new WeekFrame(this);
+    frmSemana->setGeometry(0, 28, 728, 314);
+    connect(frmSemana, &WeekFrame::entryChosen, this,
+            guarded(ctx_.guard, this, &AppointmentsPanel::openFromWeek));
+    applyView(false);
+}
+
+void AppointmentsPanel::applyView(bool week) {
+    weekShown_ = week;
+    cmdVerDia->setChecked(!week);
+    cmdVerSemana->setChecked(week);
+    for (QPushButton* b : {imdDiaAntes, lblDiaAnterior, lblProximoDia, imgDiaApos}) {
+        b->setVisible(!week);
+    }
+    for (QPushButton* b : weekSteps_) {
+        b->setVisible(week);
+    }
+    grdCompromissos->setVisible(!week);
+    frmSemana->setVisible(week);
+}
+
+void AppointmentsPanel::showView(bool week) {
+    if (week != weekShown_) {
+        applyView(week);
+        showDay(currentDay_);
+    }
+}
+
+void AppointmentsPanel::openFromWeek(qint64 key, const QDate& day) {
+    applyView(false);
+    showDay(day);
+    // As a click on its row: the editor opens, or a birthday's row stays current.
+    const int row = grdCompromissos->selectKey(key);
+    grdCompromissos->setFocus(Qt::OtherFocusReason);
+    grdCompromissos->clickRow(row);
 }
 
 // Right of the grid, under the month calendar; the editor covers them.
@@ -160,7 +244,11 @@ void AppointmentsPanel::load() {
 }
 
 void AppointmentsPanel::afterShow() {
-    Q_EMIT dateCaptionWanted(dayCaption(currentDay_));
+    Q_EMIT dateCaptionWanted(caption());
+}
+
+QString AppointmentsPanel::caption() const {
+    return weekShown_ ? weekCaption(frmSemana->week()) : dayCaption(currentDay_);
 }
 
 void AppointmentsPanel::rebuild() {
@@ -170,14 +258,22 @@ void AppointmentsPanel::rebuild() {
 void AppointmentsPanel::fillDay(const QDate& day) {
     WaitCursor wait;
     // Read first: a day that cannot be read leaves the one on view as it was.
-    const DaySchedule schedule = buildDaySchedule(ctx_.db, ScheduleSettings::of(ctx_), day);
+    // Only the view on screen is filled.
+    const ScheduleSettings settings = ScheduleSettings::of(ctx_);
+    if (weekShown_) {
+        WeekSchedule week = buildWeekSchedule(ctx_.db, settings, day, QLocale().firstDayOfWeek());
+        currentDay_ = day;
+        frmSemana->setWeek(std::move(week), ctx_.clock.today());
+        return;
+    }
+    const DaySchedule schedule = buildDaySchedule(ctx_.db, settings, day);
     currentDay_ = day;
     fillScheduleGrid(*grdCompromissos, schedule);
 }
 
 void AppointmentsPanel::showDay(const QDate& day) {
     fillDay(day);
-    Q_EMIT dateCaptionWanted(dayCaption(day));
+    Q_EMIT dateCaptionWanted(caption());
 }
 
 void AppointmentsPanel::goToToday() {
@@ -206,12 +302,14 @@ void AppointmentsPanel::openRow(int row) {
 void AppointmentsPanel::showItem(qint64 key, const QDate& day, const QString&) {
     frmDadosCompromisso->hide();
     frmCalendar->hide();
+    applyView(false);
     showDay(day);
     grdCompromissos->selectKey(key);
     grdCompromissos->setFocus(Qt::OtherFocusReason);
 }
 
 void AppointmentsPanel::openNewAtCurrentSlot() {
+    showView(false);
     // The slot of the current row; an all-day row or none means the first slot.
     const int current = grdCompromissos->currentIndex().row() + 1;
     ScheduleRow slot;

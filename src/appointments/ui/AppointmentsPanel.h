@@ -4,6 +4,8 @@
 
 #include <QDate>
 
+#include <array>
+
 class QPushButton;
 
 namespace orv {
@@ -16,9 +18,12 @@ namespace orv::appointments {
 
 class AppointmentEditorFrame;
 class MonthCalendarFrame;
+class WeekFrame;
 
 // frmCompromissos: the day schedule of the current day in grdCompromissos, the
-// day arrows, the month calendar and the appointment editor over the grid.
+// day arrows, the month calendar and the appointment editor over the grid. In
+// its place the week of the current day (frmSemana, with week arrows) shows
+// while cmdVerSemana is down, until cmdVerDia or the end of the session.
 class AppointmentsPanel : public Panel {
     Q_OBJECT
 public:
@@ -50,10 +55,23 @@ public:
     MonthCalendarFrame* frmCalendar = nullptr;
     // cmdCompromissoImportar and cmdCompromissoExportar: iCalendar files in and out.
     ExchangeButtons* exchangeButtons = nullptr;
+    QPushButton* cmdVerDia = nullptr;
+    QPushButton* cmdVerSemana = nullptr;
+    WeekFrame* frmSemana = nullptr;
 
 private:
     void buildControls();
     void buildExchange();
+    void buildWeek();
+    // Back (the first two) and forward (the last two) by the days.
+    void stepBy(const std::array<QPushButton*, 4>& steps, int days);
+    // The day grid or the week, with their arrows; showView fills it too.
+    void applyView(bool week);
+    void showView(bool week);
+    // A week's appointment, opened as a click on its row of the day grid does.
+    void openFromWeek(qint64 key, const QDate& day);
+    // lblData: the current day, or the week shown.
+    QString caption() const;
     void fillDay(const QDate& day);
     void openRow(int row);
     // Ctrl+N: a new appointment at the slot of the current row.
@@ -62,6 +80,8 @@ private:
 
     AppContext& ctx_;
     QDate currentDay_;
+    std::array<QPushButton*, 4> weekSteps_{};
+    bool weekShown_ = false;
 };
 
 } // namespace orv::appointments

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "appointments/WeekSchedule.h"
+
+#include <QFrame>
+
+class QLabel;
+class QListView;
+
+namespace orv::appointments {
+
+class WeekDayModel;
+
+// frmSemana: a week over the day grid, one box per day (lblSemanaDia0 to 6 with
+// the weekday and date over lstSemanaDia0 to 6 with the day's appointments) and
+// a note on how to open one. A click, or Enter, on an appointment asks for it.
+class WeekFrame : public QFrame {
+    Q_OBJECT
+public:
+    explicit WeekFrame(QWidget* parent = nullptr);
+
+    // Shows the week; today's box stands out.
+    void setWeek(WeekSchedule week, const QDate& today);
+    const WeekSchedule& week() const { return week_; }
+    QListView* dayList(int i) const { return lists_[i]; }
+
+Q_SIGNALS:
+    void entryChosen(qint64 key, const QDate& day);
+
+private:
+    void choose(int day, int row);
+
+    WeekSchedule week_;
+    std::array<QLabel*, 7> headers_{};
+    std::array<QListView*, 7> lists_{};
+    std::array<WeekDayModel*, 7> models_{};
+};
+
+} // namespace orv::appointments
