@@ -96,8 +96,8 @@ WeekFrame::WeekFrame(QWidget* parent) : QFrame(parent) {
         lists_[i]->setModel(models_[i]);
         lists_[i]->setFont(font);
         lists_[i]->setFrameShape(QFrame::NoFrame);
-        lists_[i]->setUniformItemSizes(true);
-        lists_[i]->setTextElideMode(Qt::ElideRight);
+        lists_[i]->setWordWrap(true);
+        lists_[i]->setSpacing(1);
         lists_[i]->setIconSize(QSize(16, 16));
         lists_[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         column->addWidget(headers_[i]);
