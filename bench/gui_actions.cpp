@@ -381,6 +381,32 @@ public:
                             expect(!child<QWidget>(w(), "frmDadosCompromisso")->isVisible(),
                                    QStringLiteral("appointment saved"));
                         }});
+        // The week of the day of many appointments: opened from the day view,
+        // and stepped back to from the week after.
+        const auto weekShown = [this] {
+            expect(child<QWidget>(w(), "frmSemana")->isVisible() && weekRows() >= 5 * scale_,
+                   QStringLiteral("the week"));
+        };
+        const auto showView = [this](const char* button) {
+            auto* b = child<QPushButton>(w(), button);
+            if (!b->isChecked()) {
+                click(b);
+            }
+        };
+        list.push_back({QStringLiteral("compromissos: semana (abrir)"),
+                        [this, showView] {
+                            panel("imgNotas");
+                            panel("imgCompromissos");
+                            showView("cmdVerDia");
+                        },
+                        [this] { click(child<QPushButton>(w(), "cmdVerSemana")); }, weekShown});
+        list.push_back({QStringLiteral("compromissos: semana (semana anterior)"),
+                        [this, showView] {
+                            showView("cmdVerSemana");
+                            click(child<QPushButton>(w(), "lblProximaSemana"));
+                        },
+                        [this] { click(child<QPushButton>(w(), "lblSemanaAnterior")); },
+                        weekShown});
         // A key in the search box and the search after the pause: a word in most
         // rows (the lists stop early), and one in none (every row read).
         const auto searchKey = [&](const QString& name, const QString& before, char key,
@@ -436,6 +462,18 @@ public:
     }
 
 private:
+    // The appointments the week view lists, over its seven days.
+    int weekRows() const {
+        int rows = 0;
+        for (int i = 0; i < 7; ++i) {
+            rows +=
+                child<QAbstractItemView>(w(), qPrintable(QStringLiteral("lstSemanaDia%1").arg(i)))
+                    ->model()
+                    ->rowCount();
+        }
+        return rows;
+    }
+
     // An appointment of the user's own that can be edited (not done), on the day shown.
     int editableRow() const {
         const QAbstractItemModel* m = child<QAbstractItemView>(w(), "grdCompromissos")->model();

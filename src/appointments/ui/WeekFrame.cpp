@@ -98,6 +98,10 @@ WeekFrame::WeekFrame(QWidget* parent) : QFrame(parent) {
         lists_[i]->setFrameShape(QFrame::NoFrame);
         lists_[i]->setWordWrap(true);
         lists_[i]->setSpacing(1);
+        // Wrapped rows are measured one by one: a day of hundreds is laid out
+        // in steps, its first rows on screen at once.
+        lists_[i]->setLayoutMode(QListView::Batched);
+        lists_[i]->setBatchSize(40);
         lists_[i]->setIconSize(QSize(16, 16));
         lists_[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         column->addWidget(headers_[i]);
