@@ -20,6 +20,7 @@
 #include "support/TestSupport.h"
 
 #include "mainwindow/ui/MainWindow.h"
+#include "search/ui/SearchFrame.h"
 #include "session/ui/LogonWindow.h"
 #include "session/ui/Shell.h"
 
@@ -270,6 +271,13 @@ public:
         click(child<QPushButton>(w(), "cmdFinancasExibirMes"));
     }
     QLineEdit* searchBox() const { return child<QLineEdit>(w(), "txtPesquisaGeral"); }
+    // Ctrl+F, and the wait until the search has read what it may find.
+    void openSearch() {
+        QTest::keyClick(w(), Qt::Key_F, Qt::ControlModifier);
+        auto* frame = child<orv::search::SearchFrame>(w(), "frmPesquisaGeral");
+        expect(QTest::qWaitFor([frame] { return frame->indexRead(); }, 60000),
+               QStringLiteral("search data read"));
+    }
     void closeContact() {
         auto* back = child<QPushButton>(w(), "cmdEnderecoVoltar");
         if (back->isVisible()) {
@@ -413,7 +421,7 @@ public:
                                    bool some) {
             list.push_back({name,
                             [this, before] {
-                                QTest::keyClick(w(), Qt::Key_F, Qt::ControlModifier);
+                                openSearch();
                                 searchBox()->setText(before);
                             },
                             [this, key] {
@@ -434,6 +442,9 @@ public:
                             expect(searchBox()->isVisible(), QStringLiteral("search open"));
                             QTest::keyClick(searchBox(), Qt::Key_Escape);
                         }});
+        list.push_back({QStringLiteral("pesquisa: dados lidos (em segundo plano)"), [] {},
+                        [this] { openSearch(); },
+                        [this] { QTest::keyClick(searchBox(), Qt::Key_Escape); }});
         searchKey(QStringLiteral("pesquisa: tecla, muitos achados"), QStringLiteral("dentist"), 'a',
                   true);
         searchKey(QStringLiteral("pesquisa: tecla, nada achado"), QStringLiteral("dentisx"), 'w',

@@ -38,4 +38,8 @@ qint64 RowCursor::integer(int column) const {
     return sqlite3_column_int64(statement_, column);
 }
 
+double RowCursor::number(int column) const {
+    return sqlite3_column_double(statement_, column);
+}
+
 } // namespace orv

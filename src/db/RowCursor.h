@@ -24,6 +24,7 @@ public:
     // The stored text as UTF-8, valid until the cursor moves on.
     QByteArrayView utf8(int column) const;
     qint64 integer(int column) const;
+    double number(int column) const;
 
 private:
     sqlite3_stmt* statement_;

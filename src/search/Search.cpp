@@ -1,12 +1,14 @@
 #include "search/Search.h"
 
 #include "appointments/AppointmentStore.h"
+#include "db/RowCursor.h"
 #include "db/TextFolding.h"
 #include "mainwindow/Panels.h"
 
 #include <QStringMatcher>
 
 #include <algorithm>
+#include <functional>
 
 namespace orv::search {
 namespace {
@@ -18,17 +20,30 @@ const QString kOwner =
     QStringLiteral("(Select Login from Usuarios Where Usuarios.Codigo = t.Usuario)");
 
 // One kind's rows: the user's own, then (when shown) others' shared ones,
-// each with its folded text (Dobrado) to match against.
+// each with its folded text (Dobrado) to match against. Every kind gives the
+// same columns, in the order of Column.
 struct KindQuery {
     QString table;
-    QString columns; // besides Chave and the owner
+    QString columns; // Data, Hora, Texto, Recebido, Pago
     QString match;   // the column searched
     QString rows;    // a condition on every row, after "Usuario ..."
     QString shared;  // the condition on others' rows that the panel shows; empty: own only
     QString order;
 };
+enum Column { colKey, colDay, colTime, colText, colReceived, colPaid, colFolded, colOwner };
 
-RowSet run(const Db& db, const Scope& scope, const KindQuery& k) {
+// A contact is found by its name, company, e-mail, city or any phone; the
+// name comes first, so that the book's order is the order of the name.
+const QString kContactText = QStringLiteral(
+    "ifnull(Nome,'')||char(10)||ifnull(Empresa,'')||char(10)||ifnull(Email,'')||char(10)||"
+    "ifnull(Cidade,'')||char(10)||ifnull(FoneRes,'')||char(10)||ifnull(FoneCel,'')||char(10)||"
+    "ifnull(FoneCom,'')");
+
+// Reading was asked to stop.
+struct Stopped {};
+
+void run(const Db& db, const Scope& scope, const KindQuery& k,
+         const std::function<void(const RowCursor&)>& visit) {
     const QString head = QStringLiteral("Select Chave,%1,folded(%2) as Dobrado,%3 as Dono from "
                                         "%4 t Where ")
                              .arg(k.columns, k.match, QStringLiteral("%1"), k.table);
@@ -39,7 +54,7 @@ RowSet run(const Db& db, const Scope& scope, const KindQuery& k) {
                QStringLiteral("Usuario <> ? and ") + k.shared + k.rows;
         params << scope.user;
     }
-    return db.runQuery(sql + QStringLiteral(" Order By ") + k.order, params);
+    db.forEachRow(sql + QStringLiteral(" Order By ") + k.order, params, visit);
 }
 
 // The line of a note that holds the words.
@@ -70,49 +85,61 @@ QString panelOf(Kind kind) {
     return {};
 }
 
-SearchIndex SearchIndex::read(const Db& db, const Scope& scope) {
+SearchIndex SearchIndex::read(const Db& db, const Scope& scope, const std::atomic_bool* stop) {
     using appointments::kDone;
     // Others' shared appointments as the day grid shows them: the timed ones
     // only while not done. An appointment past midnight is found on its first
     // day, not again on each continuation row.
     const KindQuery kinds[] = {
-        {QStringLiteral("Compromissos"), QStringLiteral("Data,Hora,Compromisso as Texto"),
+        {QStringLiteral("Compromissos"),
+         QStringLiteral("Data,Hora,Compromisso as Texto,Null as Recebido,Null as Pago"),
          QStringLiteral("Compromisso"), QStringLiteral(" and ChavePai = 0"),
          QStringLiteral("Compartilhado = 'S' and (Hora Is Null or Status <> '%1')").arg(kDone),
          QStringLiteral("Data Desc,Hora")},
         {QStringLiteral("Enderecos"),
-         QStringLiteral("Null as Data,Null as Hora,Nome as Texto,folded(Nome) as Ordem"),
-         QStringLiteral("Nome"), QString(), QStringLiteral("Compartilhado = 'S'"),
-         QStringLiteral("Ordem")},
+         QStringLiteral("Null as Data,Null as Hora,Nome as Texto,Null as Recebido,Null as Pago"),
+         kContactText, QString(), QStringLiteral("Compartilhado = 'S'"),
+         QStringLiteral("Dobrado,Texto")},
         {QStringLiteral("Tarefas"),
-         QStringLiteral("DataFim as Data,Null as Hora,Descricao as Texto"),
+         QStringLiteral(
+             "DataFim as Data,Null as Hora,Descricao as Texto,Null as Recebido,Null as Pago"),
          QStringLiteral("Descricao"), QString(), QString(), QStringLiteral("Data,Chave")},
-        {QStringLiteral("Notas"), QStringLiteral("Null as Data,Null as Hora,Notas as Texto"),
+        {QStringLiteral("Notas"),
+         QStringLiteral("Null as Data,Null as Hora,Notas as Texto,Null as Recebido,Null as Pago"),
          QStringLiteral("Notas"), QString(), QString(), QStringLiteral("Chave")},
         {QStringLiteral("Financas"),
          QStringLiteral("Data,Null as Hora,Descricao as Texto,Recebido,Pago"),
          QStringLiteral("Descricao"), QString(), QString(), QStringLiteral("Data Desc,Chave")},
     };
     SearchIndex index;
-    for (int k = 0; k < int(std::size(kinds)); ++k) {
-        const auto kind = static_cast<Kind>(k);
-        for (RowSet rs = run(db, scope, kinds[k]); !rs.eof(); rs.moveNext()) {
-            index.at_ << index.folded_.size();
-            index.folded_ += rs.text(QStringLiteral("Dobrado"));
-            index.folded_ += kEnd;
-            Hit h;
-            h.kind = kind;
-            h.key = rs.integer(QStringLiteral("Chave"));
-            h.day = rs.date(QStringLiteral("Data"));
-            h.time = rs.time(QStringLiteral("Hora")).toString(QStringLiteral("HH:mm"));
-            h.text = rs.text(QStringLiteral("Texto"));
-            h.owner = rs.text(QStringLiteral("Dono"));
-            if (kind == Kind::Ledger) {
-                h.paid = rs.number(QStringLiteral("Pago")) != 0;
-                h.amount = rs.number(h.paid ? QStringLiteral("Pago") : QStringLiteral("Recebido"));
-            }
-            index.hits_ << h;
+    try {
+        for (int k = 0; k < int(std::size(kinds)); ++k) {
+            const auto kind = static_cast<Kind>(k);
+            run(db, scope, kinds[k], [&](const RowCursor& row) {
+                if (stop != nullptr && *stop) {
+                    throw Stopped();
+                }
+                index.at_ << index.folded_.size();
+                index.folded_ += row.text(colFolded);
+                index.folded_ += kEnd;
+                Hit h;
+                h.kind = kind;
+                h.key = row.integer(colKey);
+                if (!row.isNull(colDay)) {
+                    h.day = parseStoredDate(row.text(colDay));
+                }
+                if (!row.isNull(colTime)) {
+                    h.time = parseStoredTime(row.text(colTime)).toString(QStringLiteral("HH:mm"));
+                }
+                h.text = row.text(colText);
+                h.owner = row.text(colOwner);
+                h.paid = row.number(colPaid) != 0;
+                h.amount = row.number(h.paid ? colPaid : colReceived);
+                index.hits_ << h;
+            });
         }
+    } catch (const Stopped&) {
+        // An incomplete index, never shown.
     }
     return index;
 }

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QString>
 #include <QVector>
+#include <atomic>
 
 namespace orv::search {
 
@@ -37,7 +38,9 @@ struct Scope {
 // typed then looks only in memory, whatever the size of the data file.
 class SearchIndex {
 public:
-    static SearchIndex read(const Db& db, const Scope& scope);
+    // Reading stops early (an incomplete index) once `stop` turns true.
+    static SearchIndex read(const Db& db, const Scope& scope,
+                            const std::atomic_bool* stop = nullptr);
 
     // Rows whose text holds the typed words, case and accents ignored, grouped
     // by kind; at most `perKind` of each kind (appointments and ledger entries

@@ -3,9 +3,11 @@
 #include "PanelFixture.h"
 #include "contacts/ContactExchange.h"
 #include "contacts/ContactValues.h"
+#include "db/DbError.h"
 #include "mainwindow/ui/ExchangeButtons.h"
 
 #include <QMenu>
+#include <sqlcipher/sqlite3.h>
 
 using namespace orv;
 using namespace orv::test;
@@ -170,6 +172,11 @@ TEST_F(VCardPanel, DamagedFilesAddNothing) {
         const QString shown = import(folder.write(c.name, c.bytes));
         EXPECT_TRUE(refusedWith(shown, c)) << shown.toStdString();
     }
+    // A data file that refuses the write is told as every action tells it.
+    app.ctx.db.dataFile().failWritesWith(SQLITE_FULL);
+    EXPECT_EQ(import(folder.write("bom.vcf", card)),
+              app.ctx.guard.textFor(DbError(SQLITE_FULL, {}, DbCause::DiskFull)));
+    app.ctx.db.dataFile().failWritesWith(SQLITE_OK);
     EXPECT_EQ(app.count("Enderecos"), 0);
     EXPECT_EQ(app.count("Compromissos"), 0);
 }

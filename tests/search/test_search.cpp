@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "appointments/ui/AppointmentsPanel.h"
+#include "db/DbError.h"
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/Grid.h"
 #include "mainwindow/ui/MainWindow.h"
@@ -46,6 +47,7 @@ struct Search : ::testing::Test {
         sql(contact, {ana, "Dr. Dêntista Souza", "N"});
         sql(contact, {bruno, "Clínica Dentísta", "S"});
         sql(contact, {bruno, "Dentista particular", "N"});
+        sql("Update Enderecos set FoneCel = '(19) 99876-5432' Where Nome like 'Dr.%'", {});
         const char* task = "Insert into Tarefas (Usuario, Data, DataFim, Descricao, Status, "
                            "Prioridade) values (?, ?, ?, ?, '0', 1)";
         sql(task, {ana, kToday, kToday, "Pagar o dentista"});
@@ -84,6 +86,8 @@ struct Search : ::testing::Test {
         typeText(box, text);
         ASSERT_TRUE(window.frmPesquisaGeral->tmrPesquisa->isActive());
         QMetaObject::invokeMethod(window.frmPesquisaGeral->tmrPesquisa, "timeout");
+        // What was typed while the data were still being read is searched when they arrive.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window.frmPesquisaGeral->indexRead(); }));
     }
 };
 
@@ -118,6 +122,7 @@ TEST_F(Search, FindsEveryKindButNeverAnotherUsersPrivateRows) {
         return texts;
     };
     EXPECT_EQ(kinds(false, QStringLiteral("DENTISTA")).size(), 5);
+    EXPECT_EQ(kinds(false, QStringLiteral("99876-5")), QStringList{"Dr. Dêntista Souza"});
     EXPECT_TRUE(kinds(true, QStringLiteral("' or 1=1 --")).isEmpty());
     EXPECT_TRUE(kinds(true, QStringLiteral("%")).isEmpty());
 }
@@ -167,6 +172,15 @@ TEST_F(Search, EnterOpensEachFoundRowWhereItLives) {
         EXPECT_EQ(window.panelName(), r.panel);
         r.check(window);
     }
+    // A data file gone: the program's message, and the search closes.
+    const QString data = app.ctx.paths.dataFile();
+    QFile::rename(data, data + QStringLiteral(".fora"));
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.frmPesquisaGeral->isVisible(); }));
+    EXPECT_EQ(app.messages.last(),
+              app.ctx.guard.textFor(DbError(kFileFailure, {}, DbCause::Missing)));
+    QFile::rename(data + QStringLiteral(".fora"), data);
+
     // Escape closes the search; a session end empties it.
     type(QStringLiteral("dentista"));
     QTest::keyClick(window.frmPesquisaGeral->txtPesquisaGeral, Qt::Key_Escape);

@@ -8,6 +8,8 @@
 #include "session/ui/TrayIcon.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTest>
 #include <QTimer>
 #include <gmock/gmock.h>
 #include <stdexcept>
@@ -166,6 +168,9 @@ TEST_F(ShellTest, NewUserModeAndItsCancellation) {
     EXPECT_EQ(app.ctx.session.login, QStringLiteral("BIA"));
     EXPECT_TRUE(main->panelFrame(QStringLiteral("Configuracao"))->isVisible());
     EXPECT_FALSE(main->tmrChecagem->isActive());
+    QApplication::setActiveWindow(main);
+    QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier); // Ctrl+S saves the new user's page
+    EXPECT_EQ(app.messages.last(), QStringLiteral("Informe o Nome!"));
 
     // Every other way out is closed while the new user is being made.
     main->imgTarefas->click();

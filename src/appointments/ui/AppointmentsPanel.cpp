@@ -229,7 +229,7 @@ void AppointmentsPanel::buildExchange() {
         return exportAppointments(ctx_.db, ctx_.session.userCode,
                                   choice == 0 ? ctx_.clock.today() : QDate(), ctx_.clock.now());
     };
-    exchangeButtons = new ExchangeButtons(this, ctx_.messages, std::move(kind));
+    exchangeButtons = new ExchangeButtons(this, ctx_.messages, ctx_.guard, std::move(kind));
     const int left = kGridWidth + 8;
     const int width = (728 - left - 6) / 2;
     exchangeButtons->importButton->setGeometry(left, 346, width, 28);

@@ -99,7 +99,7 @@ void ContactsPanel::buildExchange() {
         return exportContacts(ctx_.db, ctx_.session.userCode,
                               choice == 0 ? state_.filter : ContactFilter());
     };
-    exchangeButtons = new ExchangeButtons(this, ctx_.messages, std::move(kind));
+    exchangeButtons = new ExchangeButtons(this, ctx_.messages, ctx_.guard, std::move(kind));
     exchangeButtons->importButton->setGeometry(606, 278, 120, 28);
     exchangeButtons->exportButton->setGeometry(606, 346, 120, 28);
     setTabOrder(exchangeButtons->importButton, cmdEnderecoNovo);

@@ -1,6 +1,6 @@
 #include "mainwindow/ui/ExchangeButtons.h"
 
-#include "db/DbError.h"
+#include "mainwindow/ActionGuard.h"
 #include "mainwindow/Messages.h"
 #include "mainwindow/ui/AccessibleNames.h"
 #include "mainwindow/ui/WaitCursor.h"
@@ -45,7 +45,8 @@ QString chooseFile(QWidget* parent, const QString& caption, const QString& start
 
 } // namespace
 
-ExchangeButtons::ExchangeButtons(QWidget* panel, Messages& messages, ExchangeKind kind)
+ExchangeButtons::ExchangeButtons(QWidget* panel, Messages& messages, ActionGuard& guard,
+                                 ExchangeKind kind)
     : QObject(panel), panel_(panel), messages_(messages), kind_(std::move(kind)) {
     importButton = exchangeButton(panel, QStringLiteral("&Importar…"),
                                   kind_.objectPrefix + QStringLiteral("Importar"));
@@ -54,10 +55,11 @@ ExchangeButtons::ExchangeButtons(QWidget* panel, Messages& messages, ExchangeKin
     auto* menu = new QMenu(exportButton);
     for (int i = 0; i < kind_.exportChoices.size(); ++i) {
         QAction* choice = menu->addAction(kind_.exportChoices[i]);
-        connect(choice, &QAction::triggered, this, [this, i] { exportNow(i); });
+        connect(choice, &QAction::triggered, this, guarded(guard, [this, i] { exportNow(i); }));
     }
     exportButton->setMenu(menu);
-    connect(importButton, &QPushButton::clicked, this, &ExchangeButtons::importNow);
+    connect(importButton, &QPushButton::clicked, this,
+            guarded(guard, this, &ExchangeButtons::importNow));
 }
 
 void ExchangeButtons::importNow() {
@@ -82,11 +84,7 @@ void ExchangeButtons::importNow() {
     exchange::ImportOutcome outcome;
     {
         WaitCursor wait;
-        try {
-            outcome = kind_.importFile(file.readAll());
-        } catch (const DbError& e) {
-            outcome.error = e.description();
-        }
+        outcome = kind_.importFile(file.readAll());
         if (outcome.error.isEmpty() && outcome.summary.added > 0) {
             Q_EMIT imported();
         }
@@ -103,14 +101,9 @@ void ExchangeButtons::importNow() {
 void ExchangeButtons::exportNow(int choice) {
     Q_EMIT restoreFocusWanted();
     exchange::ExportedFile exported;
-    try {
+    {
         WaitCursor wait;
         exported = kind_.exportFile(choice);
-    } catch (const DbError& e) {
-        messages_.okay(
-            QStringLiteral("Não foi possível ler os dados a exportar.\n%1").arg(e.description()),
-            msg::Serious);
-        return;
     }
     if (exported.count == 0) {
         messages_.okay(QStringLiteral("Não há %1 para exportar.").arg(kind_.nouns.toLower()),

@@ -12,6 +12,7 @@ class QWidget;
 
 namespace orv {
 
+class ActionGuard;
 class Messages;
 
 // What tells the import and export of one panel apart.
@@ -24,7 +25,7 @@ struct ExchangeKind {
     QStringList exportChoices; // the export menu's entries, in order
     QString cutWhy;            // what a cut entry had, for the summary
     QString refusedWhy;        // what a refused entry lacked
-    // Reads the file into the user's data (may throw DbError).
+    // Reads the file into the user's data, all or nothing (may throw DbError).
     std::function<exchange::ImportOutcome(const QByteArray&)> importFile;
     // The file of the export menu's entry (may throw DbError).
     std::function<exchange::ExportedFile(int choice)> exportFile;
@@ -34,10 +35,11 @@ struct ExchangeKind {
 // panel. Import: a file dialog, the wait pointer while the file goes in, then
 // one message: the summary, or why nothing was added. Export: the menu's
 // choice, a file dialog, the file written whole or not at all, and a message.
+// A data file that fails them is told as every window action tells it.
 class ExchangeButtons : public QObject {
     Q_OBJECT
 public:
-    ExchangeButtons(QWidget* panel, Messages& messages, ExchangeKind kind);
+    ExchangeButtons(QWidget* panel, Messages& messages, ActionGuard& guard, ExchangeKind kind);
 
     QPushButton* importButton = nullptr;
     QPushButton* exportButton = nullptr;

@@ -275,7 +275,8 @@ void MainWindow::addStandardKeys() {
         }
     });
     key(Qt::CTRL | Qt::Key_S, [this] {
-        if (Panel* shown = shownPanel()) {
+        // The settings page of a new user stands outside the panels.
+        if (Panel* shown = ctx_.session.newUserMode ? settings_ : shownPanel()) {
             shown->saveOpen();
         }
     });

@@ -1,7 +1,7 @@
 #include "search/ui/SearchFrame.h"
 
+#include "db/DbError.h"
 #include "mainwindow/ui/AccessibleNames.h"
-#include "mainwindow/ui/WaitCursor.h"
 #include "session/AppContext.h"
 #include "session/ui/KeyMode.h"
 
@@ -120,34 +120,47 @@ SearchFrame::SearchFrame(AppContext& ctx, QWidget* parent) : QFrame(parent), ctx
         }
     });
     connect(cmdPesquisaFechar, &QPushButton::clicked, this, &SearchFrame::close);
+    connect(&reader_, &IndexReader::ready, this, &SearchFrame::indexArrived);
+    connect(&reader_, &IndexReader::failed, this, [this](const DbError& error) {
+        close();
+        ctx_.guard.run([&error] { throw error; });
+    });
     hide();
     // Nothing one user searched or found is left for the next.
     ctx_.resets.add(this, [this] { reset(); });
 }
 
 void SearchFrame::open() {
-    {
-        WaitCursor wait;
-        index_ = SearchIndex::read(ctx_.db, Scope{ctx_.session.userCode, ctx_.settings.showShared});
-    }
-    search(); // what the box still holds, in the data as it is now
+    index_ = SearchIndex();
+    indexRead_ = false;
+    reader_.start(ctx_.db.dataPath(), Scope{ctx_.session.userCode, ctx_.settings.showShared});
+    search();
     raise();
     show();
     txtPesquisaGeral->setFocus(Qt::ShortcutFocusReason);
     txtPesquisaGeral->selectAll();
 }
 
+void SearchFrame::indexArrived(const SearchIndex& index) {
+    index_ = index;
+    indexRead_ = true;
+    search(); // what the box holds, in the data as it is now
+}
+
 void SearchFrame::close() {
+    reader_.cancel();
     tmrPesquisa->stop();
     hide();
     Q_EMIT closed();
 }
 
 void SearchFrame::reset() {
+    reader_.cancel();
     hide();
     txtPesquisaGeral->clear();
     tmrPesquisa->stop(); // the clearing typed
     index_ = SearchIndex();
+    indexRead_ = false;
     hits_.clear();
     showHits();
 }
@@ -184,6 +197,7 @@ void SearchFrame::showHits() {
     }
     const bool typed = !txtPesquisaGeral->text().trimmed().isEmpty();
     lblPesquisaGeral->setText(!typed            ? QString()
+                              : !indexRead_     ? QStringLiteral("Pesquisando…")
                               : hits_.isEmpty() ? QStringLiteral("Nada encontrado.")
                                                 : QStringLiteral("Enter abre o item escolhido."));
 }

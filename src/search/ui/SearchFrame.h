@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/IndexReader.h"
 #include "search/Search.h"
 
 #include <QFrame>
@@ -25,12 +26,15 @@ class SearchFrame : public QFrame {
 public:
     SearchFrame(AppContext& ctx, QWidget* parent = nullptr);
 
-    // Reads what may be found (a search over the data as it is now) and shows
-    // the frame with the box ready for typing.
+    // Shows the frame with the box ready for typing at once, and starts
+    // reading what may be found (the data as it is now) in the background;
+    // what is typed meanwhile is searched as soon as the reading is done.
     void open();
     void close();
     // Searches now for what the box holds (the pause ran out).
     void search();
+    // What may be found has been read since the frame opened.
+    bool indexRead() const { return indexRead_; }
 
     QLineEdit* txtPesquisaGeral = nullptr;
     QTreeWidget* lstPesquisaGeral = nullptr;
@@ -49,9 +53,12 @@ private:
     void showHits();
     void activate(int index);
     void reset();
+    void indexArrived(const SearchIndex& index);
 
     AppContext& ctx_;
+    IndexReader reader_;
     SearchIndex index_;
+    bool indexRead_ = false;
     QVector<Hit> hits_;
 };
 
