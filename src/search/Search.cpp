@@ -5,6 +5,7 @@
 #include "db/TextFolding.h"
 #include "mainwindow/Panels.h"
 
+#include <QHash>
 #include <QStringMatcher>
 
 #include <algorithm>
@@ -28,8 +29,11 @@ struct KindQuery {
     QString match;   // the column searched
     QString rows;    // a condition on every row, after "Usuario ..."
     QString shared;  // the condition on others' rows that the panel shows; empty: own only
-    QString order;
+    int order;       // how the kind's rows are listed (Order)
 };
+// Rows are put in order in memory: sorting a large result in the store costs
+// more than reading it.
+enum Order { NewestFirst, ByText, ByDay, ByKey };
 enum Column { colKey, colDay, colTime, colText, colReceived, colPaid, colFolded, colOwner };
 
 // A contact is found by its name, company, e-mail, city or any phone; the
@@ -54,7 +58,7 @@ void run(const Db& db, const Scope& scope, const KindQuery& k,
                QStringLiteral("Usuario <> ? and ") + k.shared + k.rows;
         params << scope.user;
     }
-    db.forEachRow(sql + QStringLiteral(" Order By ") + k.order, params, visit);
+    db.forEachRow(sql, params, visit);
 }
 
 // The line of a note that holds the words.
@@ -95,53 +99,117 @@ SearchIndex SearchIndex::read(const Db& db, const Scope& scope, const std::atomi
          QStringLiteral("Data,Hora,Compromisso as Texto,Null as Recebido,Null as Pago"),
          QStringLiteral("Compromisso"), QStringLiteral(" and ChavePai = 0"),
          QStringLiteral("Compartilhado = 'S' and (Hora Is Null or Status <> '%1')").arg(kDone),
-         QStringLiteral("Data Desc,Hora")},
+         NewestFirst},
         {QStringLiteral("Enderecos"),
          QStringLiteral("Null as Data,Null as Hora,Nome as Texto,Null as Recebido,Null as Pago"),
-         kContactText, QString(), QStringLiteral("Compartilhado = 'S'"),
-         QStringLiteral("Dobrado,Texto")},
+         kContactText, QString(), QStringLiteral("Compartilhado = 'S'"), ByText},
         {QStringLiteral("Tarefas"),
          QStringLiteral(
              "DataFim as Data,Null as Hora,Descricao as Texto,Null as Recebido,Null as Pago"),
-         QStringLiteral("Descricao"), QString(), QString(), QStringLiteral("Data,Chave")},
+         QStringLiteral("Descricao"), QString(), QString(), ByDay},
         {QStringLiteral("Notas"),
          QStringLiteral("Null as Data,Null as Hora,Notas as Texto,Null as Recebido,Null as Pago"),
-         QStringLiteral("Notas"), QString(), QString(), QStringLiteral("Chave")},
+         QStringLiteral("Notas"), QString(), QString(), ByKey},
         {QStringLiteral("Financas"),
          QStringLiteral("Data,Null as Hora,Descricao as Texto,Recebido,Pago"),
-         QStringLiteral("Descricao"), QString(), QString(), QStringLiteral("Data Desc,Chave")},
+         QStringLiteral("Descricao"), QString(), QString(), NewestFirst},
     };
     SearchIndex index;
+    QString readFolded; // one kind's folded texts as read, before they are put in order
+    QHash<QString, int> owners;
     try {
         for (int k = 0; k < int(std::size(kinds)); ++k) {
-            const auto kind = static_cast<Kind>(k);
+            const auto first = qsizetype(index.entries_.size());
+            readFolded.clear();
             run(db, scope, kinds[k], [&](const RowCursor& row) {
                 if (stop != nullptr && *stop) {
                     throw Stopped();
                 }
-                index.at_ << index.folded_.size();
-                index.folded_ += row.text(colFolded);
-                index.folded_ += kEnd;
-                Hit h;
-                h.kind = kind;
-                h.key = row.integer(colKey);
+                Entry e;
+                e.kind = static_cast<Kind>(k);
+                e.key = row.integer(colKey);
                 if (!row.isNull(colDay)) {
-                    h.day = parseStoredDate(row.text(colDay));
+                    e.day = parseStoredDate(row.text(colDay));
                 }
                 if (!row.isNull(colTime)) {
-                    h.time = parseStoredTime(row.text(colTime)).toString(QStringLiteral("HH:mm"));
+                    e.time = parseStoredTime(row.text(colTime));
                 }
-                h.text = row.text(colText);
-                h.owner = row.text(colOwner);
-                h.paid = row.number(colPaid) != 0;
-                h.amount = row.number(h.paid ? colPaid : colReceived);
-                index.hits_ << h;
+                e.folded = readFolded.size();
+                readFolded += row.text(colFolded);
+                e.foldedLength = int(readFolded.size() - e.folded);
+                e.text = index.texts_.size();
+                index.texts_ += row.text(colText);
+                e.textLength = int(index.texts_.size() - e.text);
+                if (!row.utf8(colOwner).isEmpty()) {
+                    const QString login = row.text(colOwner);
+                    e.owner = owners.value(login, int(index.owners_.size()));
+                    if (e.owner == index.owners_.size()) {
+                        owners.insert(login, e.owner);
+                        index.owners_ << login;
+                    }
+                }
+                e.paid = row.number(colPaid) != 0;
+                e.amount = row.number(e.paid ? colPaid : colReceived);
+                index.entries_.push_back(e);
             });
+            const QStringView folded(readFolded);
+            const QStringView texts(index.texts_);
+            const auto before = [&, order = kinds[k].order](const Entry& a, const Entry& b) {
+                switch (order) {
+                case NewestFirst:
+                    if (a.day != b.day) {
+                        return a.day > b.day;
+                    }
+                    if (a.time != b.time) {
+                        return a.time < b.time;
+                    }
+                    break;
+                case ByText:
+                    if (const int c = folded.mid(a.folded, a.foldedLength)
+                                          .compare(folded.mid(b.folded, b.foldedLength));
+                        c != 0) {
+                        return c < 0;
+                    }
+                    if (const int c = texts.mid(a.text, a.textLength)
+                                          .compare(texts.mid(b.text, b.textLength));
+                        c != 0) {
+                        return c < 0;
+                    }
+                    break;
+                case ByDay:
+                    if (a.day != b.day) {
+                        return a.day < b.day;
+                    }
+                    break;
+                }
+                return a.key < b.key;
+            };
+            const auto begin = index.entries_.begin() + first;
+            std::sort(begin, index.entries_.end(), before);
+            for (auto it = begin; it != index.entries_.end(); ++it) {
+                index.at_ << index.folded_.size();
+                index.folded_ += folded.mid(it->folded, it->foldedLength);
+                index.folded_ += kEnd;
+            }
         }
     } catch (const Stopped&) {
         // An incomplete index, never shown.
     }
     return index;
+}
+
+Hit SearchIndex::hitAt(qsizetype i) const {
+    const Entry& e = entries_[size_t(i)];
+    Hit h;
+    h.kind = e.kind;
+    h.key = e.key;
+    h.day = e.day;
+    h.time = e.time.toString(QStringLiteral("HH:mm"));
+    h.text = texts_.mid(e.text, e.textLength);
+    h.owner = e.owner < 0 ? QString() : owners_[e.owner];
+    h.amount = e.amount;
+    h.paid = e.paid;
+    return h;
 }
 
 QVector<Hit> SearchIndex::find(const QString& typed, int perKind) const {
@@ -155,20 +223,20 @@ QVector<Hit> SearchIndex::find(const QString& typed, int perKind) const {
     for (qsizetype from = matcher.indexIn(folded_, 0); from >= 0;
          from = matcher.indexIn(folded_, from)) {
         const auto i = std::upper_bound(at_.begin(), at_.end(), from) - at_.begin() - 1;
-        const Hit& h = hits_[i];
-        if (!hits.isEmpty() && hits.back().kind != h.kind) {
+        const Kind kind = entries_[size_t(i)].kind;
+        if (!hits.isEmpty() && hits.back().kind != kind) {
             ofKind = 0;
         }
         if (++ofKind > perKind) {
             // Enough of this kind: on from the first row of the next.
-            const auto next = std::find_if(hits_.begin() + i, hits_.end(),
-                                           [&h](const Hit& o) { return o.kind != h.kind; });
-            from = next == hits_.end() ? folded_.size() : at_[next - hits_.begin()];
+            const auto next = std::find_if(entries_.begin() + i, entries_.end(),
+                                           [kind](const Entry& o) { return o.kind != kind; });
+            from = next == entries_.end() ? folded_.size() : at_[next - entries_.begin()];
             continue;
         }
-        hits << h;
-        if (h.kind == Kind::Note) {
-            hits.back().text = matchedLine(h.text, words);
+        hits << hitAt(i);
+        if (kind == Kind::Note) {
+            hits.back().text = matchedLine(hits.back().text, words);
         }
         from = i + 1 < at_.size() ? at_[i + 1] : folded_.size();
     }

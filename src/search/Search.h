@@ -4,8 +4,11 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
+#include <QTime>
 #include <QVector>
 #include <atomic>
+#include <vector>
 
 namespace orv::search {
 
@@ -48,11 +51,30 @@ public:
     QVector<Hit> find(const QString& typed, int perKind = 30) const;
 
 private:
+    // A row as kept in memory: its texts stand in texts_ and folded_, so that
+    // a large data file costs no allocation per row.
+    struct Entry {
+        qint64 key = 0;
+        QDate day;
+        QTime time;
+        double amount = 0;
+        qsizetype text = 0;   // where its text starts in texts_
+        qsizetype folded = 0; // where its folded text starts, as read
+        int textLength = 0;
+        int foldedLength = 0;
+        int owner = -1; // in owners_; -1 for the user's own row
+        Kind kind = Kind::Appointment;
+        bool paid = false;
+    };
+    Hit hitAt(qsizetype i) const;
+
     // The folded texts stand one after another in one text, each ended by a
     // character no typed word holds, so that one scan finds every match.
-    QVector<Hit> hits_;     // by kind, each kind in the order shown
-    QVector<qsizetype> at_; // where each hit's folded text starts
+    std::vector<Entry> entries_; // by kind, each kind in the order shown
+    QVector<qsizetype> at_;      // where each entry's folded text starts
     QString folded_;
+    QString texts_;
+    QStringList owners_;
 };
 
 // Reads and finds at once.
