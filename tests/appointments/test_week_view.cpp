@@ -75,8 +75,18 @@ TEST_F(WeekView, StepsWeeksOpensAppointmentsInTheirDayAndLastsTheSession) {
               " Reunião");
     click("cmdCompromissoVoltar");
 
-    // Today's week from the calendar; Enter on a framed day list opens its row.
+    // Delete asks first; confirmed, the row goes and the week shows again.
     click("cmdVerSemana");
+    day(1)->setCurrentIndex(day(1)->model()->index(0, 0));
+    QTest::keyClick(day(1), Qt::Key_Delete);
+    EXPECT_EQ(app.count("Compromissos"), 2);
+    app.messages.answer(true);
+    QTest::keyClick(day(1), Qt::Key_Delete);
+    EXPECT_TRUE(weekShown());
+    EXPECT_EQ(app.count("Compromissos"), 1);
+    EXPECT_EQ(day(1)->model()->rowCount(), 0);
+
+    // Today's week from the calendar; Enter on a framed day list opens its row.
     click("cmdCompromissoCalendario");
     click("cmdHoje");
     EXPECT_EQ(header(0), "domingo, 28/12");

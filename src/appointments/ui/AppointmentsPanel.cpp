@@ -176,6 +176,8 @@ void AppointmentsPanel::buildWeek() {
     frmSemana->setGeometry(0, 28, 728, 314);
     connect(frmSemana, &WeekFrame::entryChosen, this,
             guarded(ctx_.guard, this, &AppointmentsPanel::openFromWeek));
+    connect(frmSemana, &WeekFrame::entryDeleteWanted, this,
+            guarded(ctx_.guard, this, &AppointmentsPanel::deleteFromWeek));
     applyView(false);
 }
 
@@ -207,6 +209,17 @@ void AppointmentsPanel::openFromWeek(qint64 key, const QDate& day) {
     const int row = grdCompromissos->selectKey(key);
     grdCompromissos->setFocus(Qt::OtherFocusReason);
     grdCompromissos->clickRow(row);
+}
+
+// Delete on a week's entry: as Delete on its row of the day grid (asked
+// first), and the week is shown again, the keyboard where it was.
+void AppointmentsPanel::deleteFromWeek(qint64 key, const QDate& day) {
+    applyView(false);
+    showDay(day);
+    deleteRow(grdCompromissos, grdCompromissos->selectKey(key));
+    applyView(true);
+    showDay(day);
+    frmSemana->focusEntry(key, day);
 }
 
 // Right of the grid, under the month calendar; the editor covers them.

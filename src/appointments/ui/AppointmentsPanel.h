@@ -70,6 +70,7 @@ private:
     void showView(bool week);
     // A week's appointment, opened as a click on its row of the day grid does.
     void openFromWeek(qint64 key, const QDate& day);
+    void deleteFromWeek(qint64 key, const QDate& day);
     // lblData: the current day, or the week shown.
     QString caption() const;
     void fillDay(const QDate& day);

@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QHash>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QLocale>
@@ -108,6 +109,7 @@ WeekFrame::WeekFrame(QWidget* parent) : QFrame(parent) {
         column->addWidget(lists_[i]);
         grid->addWidget(box, i / kColumns, i % kColumns);
         // A click and Enter open; the first to come switches to the day.
+        lists_[i]->installEventFilter(this);
         for (auto signal : {&QListView::clicked, &QListView::activated}) {
             connect(lists_[i], signal, this,
                     [this, i](const QModelIndex& at) { choose(i, at.row()); });
@@ -153,6 +155,34 @@ void WeekFrame::choose(int day, int row) {
         return;
     }
     Q_EMIT entryChosen(models_[day]->at(row).key, week_.days[day].day);
+}
+
+void WeekFrame::focusEntry(qint64 key, const QDate& day) {
+    for (int i = 0; i < 7; ++i) {
+        if (week_.days[i].day != day) {
+            continue;
+        }
+        lists_[i]->setFocus(Qt::OtherFocusReason);
+        for (int row = 0; row < models_[i]->rowCount({}); ++row) {
+            if (models_[i]->at(row).key == key) {
+                lists_[i]->setCurrentIndex(models_[i]->index(row));
+            }
+        }
+    }
+}
+
+bool WeekFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        for (int i = 0; i < 7; ++i) {
+            const int row = lists_[i]->currentIndex().row();
+            if (watched == lists_[i] && row >= 0) {
+                Q_EMIT entryDeleteWanted(models_[i]->at(row).key, week_.days[i].day);
+                return true;
+            }
+        }
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 } // namespace orv::appointments

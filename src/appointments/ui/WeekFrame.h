@@ -13,7 +13,8 @@ class WeekDayModel;
 
 // frmSemana: a week over the day grid, one box per day (lblSemanaDia0 to 6 with
 // the weekday and date over lstSemanaDia0 to 6 with the day's appointments) and
-// a note on how to open one. A click, or Enter, on an appointment asks for it.
+// a note on how to open one. A click, or Enter, on an appointment asks for it;
+// Delete asks for its deletion.
 class WeekFrame : public QFrame {
     Q_OBJECT
 public:
@@ -23,9 +24,15 @@ public:
     void setWeek(WeekSchedule week, const QDate& today);
     const WeekSchedule& week() const { return week_; }
     QListView* dayList(int i) const { return lists_[i]; }
+    // The keyboard goes to the day's box, on the appointment while it is there.
+    void focusEntry(qint64 key, const QDate& day);
 
 Q_SIGNALS:
     void entryChosen(qint64 key, const QDate& day);
+    void entryDeleteWanted(qint64 key, const QDate& day);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void choose(int day, int row);
