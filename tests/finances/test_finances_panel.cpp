@@ -27,10 +27,7 @@ struct FinancesPanelTest : test::PanelTest<FinancesPanel> {
         leave(box);
     }
     double balance(int year, int month) {
-        RowSet rs = app.ctx.db.runQuery(
-            QStringLiteral("Select M%1 from Saldos Where Usuario = ? and Ano = ?").arg(month),
-            {ana, year});
-        return rs.eof() ? -999 : rs.number(QStringLiteral("M%1").arg(month));
+        return test::storedBalance(app.ctx.db, ana, year, month);
     }
     void show(int month, const QString& year) {
         p->cmbFinancasMes->setCurrentIndex(month - 1);

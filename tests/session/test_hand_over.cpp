@@ -6,6 +6,7 @@
 #include "mainwindow/ui/WindowServices.h"
 #include "reminders/ui/ReminderController.h"
 #include "reminders/ui/ReminderWindow.h"
+#include "reminders/ui/SoundPlayer.h"
 #include "session/SettingsSave.h"
 #include "session/ui/LogonWindow.h"
 #include "session/ui/Shell.h"
@@ -227,8 +228,9 @@ TEST(HandOver, NewUserPageGivesWayToAnyLogon) {
 }
 
 // The notification area's handlers over a waiting reminder and over a message:
-// "&Log Out" closes the reminder without touching its item, and a handler that
-// goes on after its message opens nothing for a session that has ended.
+// "&Log Out" closes the reminder and stops its sound without touching its item,
+// and a handler that goes on after its message opens nothing for a session that
+// has ended.
 TEST(HandOver, LogOutFromTheIconOverReminderAndMessage) {
     Family f;
     f.app.ctx.db.executeSql(
@@ -238,11 +240,13 @@ TEST(HandOver, LogOutFromTheIconOverReminderAndMessage) {
     const std::string stored = f.rowsBesides(0);
     f.logOn(QStringLiteral("ANA"), QStringLiteral("a"));
     int shown = 0;
+    f.main()->reminders->sound().setOutputCheck([] { return true; });
     QObject::connect(f.main()->reminders, &ReminderController::reminderShown,
                      [&](ReminderWindow* w) {
                          ++shown;
                          QTimer::singleShot(0, w, [&f, w] {
                              EXPECT_TRUE(w->isVisible());
+                             EXPECT_NE(f.main()->reminders->sound().playing(), "");
                              f.shell.trayShow();
                              f.shell.tray()->LogOut->trigger();
                          });
@@ -253,6 +257,8 @@ TEST(HandOver, LogOutFromTheIconOverReminderAndMessage) {
     EXPECT_EQ(visibleWindow(QStringLiteral("frmLembrete")), nullptr);
     EXPECT_TRUE(f.shell.logonWindow()->isVisible());
     EXPECT_EQ(f.rowsBesides(0), stored) << "the reminded item is as it was";
+    EXPECT_EQ(f.main()->reminders->sound().playing(), "");
+    EXPECT_FALSE(f.main()->reminders->check().firstPassDone()) << "the next logon's first pass";
 
     f.logOn(QStringLiteral("ANA"), QStringLiteral("a"));
     f.main()->openSettings();

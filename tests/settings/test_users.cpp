@@ -2,6 +2,7 @@
 
 #include "session/Logon.h"
 #include "session/PasswordHash.h"
+#include "session/Startup.h"
 #include "session/ui/LogonWindow.h"
 #include "session/ui/Shell.h"
 #include "session/ui/TrayIcon.h"
@@ -137,6 +138,15 @@ TEST(UserThroughTheShell, CreatedFromLogonThenDeletedLeavesOnlyNewUser) {
     Shell shell(app.ctx, false);
     shell.start(false);
     LogonWindow* logon = shell.logonWindow();
+    // A first run offers only the new user.
+    EXPECT_EQ(app.messages.texts(), QStringList{kFirstRun});
+    const auto onlyNewUser = [&] {
+        EXPECT_TRUE(logon->isVisible());
+        EXPECT_FALSE(logon->cmdLogar->isEnabled() || logon->txtPass->isEnabled());
+        EXPECT_TRUE(logon->cmdNovoUsuario->isEnabled());
+    };
+    onlyNewUser();
+    ASSERT_EQ(shell.mainWindow(), nullptr);
     QTest::keyClicks(logon->txtLogin, "helo");
     logon->cmdNovoUsuario->click();
     MainWindow* main = shell.mainWindow();
@@ -159,11 +169,8 @@ TEST(UserThroughTheShell, CreatedFromLogonThenDeletedLeavesOnlyNewUser) {
     main->findChild<QPushButton*>("cmdExcluirUsuario")->click();
     EXPECT_EQ(owned(app, code), 0);
     EXPECT_FALSE(main->isVisible());
-    EXPECT_TRUE(logon->isVisible());
     EXPECT_FALSE(app.ctx.session.loggedOn());
-    EXPECT_FALSE(logon->cmdLogar->isEnabled());
-    EXPECT_FALSE(logon->txtPass->isEnabled());
-    EXPECT_TRUE(logon->cmdNovoUsuario->isEnabled());
+    onlyNewUser();
 }
 
 } // namespace

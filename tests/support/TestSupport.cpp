@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "backup/BackupFormat.h"
 #include "db/Schema.h"
 #include "mainwindow/ui/Grid.h"
 
@@ -15,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -112,6 +114,21 @@ int TestApp::count(const QString& table) const {
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray backupImage(const QByteArray& data) {
+    QByteArray image;
+    int error = -99;
+    EXPECT_TRUE(backup::compressBuffer(data, image, 9, error, true));
+    EXPECT_EQ(error, 0);
+    return image;
+}
+
+double storedBalance(const Db& db, qint64 user, int year, int month) {
+    RowSet rs = db.runQuery(
+        QStringLiteral("Select M%1 from Saldos Where Usuario = ? and Ano = ?").arg(month),
+        {user, year});
+    return rs.eof() ? std::nan("") : rs.field(0).toDouble();
 }
 
 QString fields(const RowSet& row, const QString& columns) {

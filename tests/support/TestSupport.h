@@ -127,6 +127,11 @@ QByteArray fileBytes(const QString& path);
 // Writes the file whole, replacing what it held; gives its path.
 QString writeFile(const QString& path, const QByteArray& bytes = {});
 
+// The data as a backup writes it: the zlib stream and its length trailer.
+QByteArray backupImage(const QByteArray& data);
+// The stored balance column of the user's month; not a number without a row.
+double storedBalance(const Db& db, qint64 user, int year, int month);
+
 // The named columns (blank-separated) of the row as "value|value|...", NULL as "null".
 QString fields(const RowSet& row, const QString& columns);
 
