@@ -119,21 +119,7 @@ struct Family {
     }
     // Everything stored that is not the given user's, as text.
     std::string rowsBesides(qint64 user) const {
-        QStringList rows;
-        for (const char* table : {"Usuarios", "Configuracao", "Compromissos", "Enderecos",
-                                  "Financas", "Saldos", "Tarefas", "Notas"}) {
-            const char* owner = qstrcmp(table, "Usuarios") == 0 ? "Codigo" : "Usuario";
-            for (RowSet rs = app.ctx.db.runQuery(
-                     QStringLiteral("Select * from %1 Where %2 <> ?").arg(table, owner), {user});
-                 !rs.eof(); rs.moveNext()) {
-                QStringList fields{QLatin1String(table)};
-                for (int c = 0; c < rs.columns().size(); ++c) {
-                    fields << rs.field(c).toString();
-                }
-                rows << fields.join(QLatin1Char('|'));
-            }
-        }
-        return rows.join(QLatin1Char('\n')).toStdString();
+        return userRows(app.ctx.db, user, "<>").join(QLatin1Char('\n')).toStdString();
     }
 };
 

@@ -85,16 +85,7 @@ void fillRows(const Db& db, qint64 code) {
 }
 
 int owned(const TestApp& app, qint64 code) {
-    int rows = 0;
-    for (const char* table : {"Notas", "Tarefas", "Financas", "Saldos", "Enderecos", "Compromissos",
-                              "Configuracao", "Usuarios"}) {
-        const char* owner = qstrcmp(table, "Usuarios") == 0 ? "Codigo" : "Usuario";
-        rows +=
-            app.ctx.db
-                .runQuery(QStringLiteral("Select * from %1 Where %2 = ?").arg(table, owner), {code})
-                .recordCount();
-    }
-    return rows;
+    return static_cast<int>(userRows(app.ctx.db, code).size());
 }
 
 TEST_F(NewAndDeletedUsers, DeletingUserNeedsHisPasswordAndConfirmationAndKeepsOthersRows) {

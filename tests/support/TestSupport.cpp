@@ -131,6 +131,26 @@ double storedBalance(const Db& db, qint64 user, int year, int month) {
     return rs.eof() ? std::nan("") : rs.field(0).toDouble();
 }
 
+QStringList userRows(const Db& db, qint64 user, const char* comparison) {
+    QStringList rows;
+    for (const char* table : {"Usuarios", "Configuracao", "Compromissos", "Enderecos", "Financas",
+                              "Saldos", "Tarefas", "Notas"}) {
+        const char* owner = qstrcmp(table, "Usuarios") == 0 ? "Codigo" : "Usuario";
+        for (RowSet rs = db.runQuery(
+                 QStringLiteral("Select * from %1 Where %2 %3 ?")
+                     .arg(QLatin1String(table), QLatin1String(owner), QLatin1String(comparison)),
+                 {user});
+             !rs.eof(); rs.moveNext()) {
+            QStringList fields{QLatin1String(table)};
+            for (int c = 0; c < rs.columns().size(); ++c) {
+                fields << rs.field(c).toString();
+            }
+            rows << fields.join(QLatin1Char('|'));
+        }
+    }
+    return rows;
+}
+
 QString fields(const RowSet& row, const QString& columns) {
     QStringList values;
     for (const QString& column : columns.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
