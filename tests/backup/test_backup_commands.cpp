@@ -10,6 +10,7 @@
 
 using namespace orv;
 using namespace orv::backup;
+using orv::test::backupImage;
 
 namespace {
 
@@ -76,12 +77,6 @@ struct Commands : ::testing::TestWithParam<bool> {
     void putOnDrive(const QString& name, const QByteArray& bytes) {
         ASSERT_TRUE(QDir().mkpath(drive()));
         test::writeFile(onDrive(name), bytes);
-    }
-    QByteArray backupImage(const QByteArray& data) {
-        QByteArray image;
-        int error = 0;
-        EXPECT_TRUE(compressBuffer(data, image, 9, error, true));
-        return image;
     }
     // The data file as changed by the statements, as a crafted backup would hold it.
     QByteArray alteredDataFile(const QStringList& statements) {

@@ -10,6 +10,7 @@
 
 using namespace orv;
 using namespace orv::backup;
+using orv::test::backupImage;
 
 namespace {
 
@@ -22,14 +23,6 @@ QByteArray sampleBytes(qsizetype length) {
         bytes += words[random.bounded(5)];
     }
     return bytes.left(length);
-}
-
-QByteArray backupImage(const QByteArray& data) {
-    QByteArray image;
-    int error = -99;
-    EXPECT_TRUE(compressBuffer(data, image, 9, error, true));
-    EXPECT_EQ(error, 0);
-    return image;
 }
 
 int decompressError(QByteArray image) {

@@ -11,12 +11,8 @@ namespace {
 
 using ContactSave = test::ContactBook;
 
-Contact withBirthday(const QString& name, const QString& birthday, bool shared = false) {
-    Contact c;
-    c.name = name;
-    c.birthday = birthday;
-    c.shared = shared;
-    return c;
+Contact withBirthday(const QString& name, const char* birthday, bool shared = false) {
+    return test::contact(name, {{&Contact::birthday, birthday}}, shared);
 }
 
 TEST(ContactForm, ChecksNameThenBirthday) {
@@ -127,21 +123,19 @@ TEST_F(ContactSave, NewContactsGetTheirBirthdayOnTheNextOccurrence) {
 }
 
 TEST_F(ContactSave, ApostrophesGoEverywhereAndComeBack) {
-    Contact c;
-    c.name = "D'Ávila";
-    c.company = "Pão d'Açúcar";
-    c.address = "Rua d'Ajuda";
-    c.city = "Sant'Ana";
-    c.state = "'S";
-    c.postalCode = "'1";
-    c.email = "o'neil@x.com";
-    c.homePhone = "'1";
-    c.mobilePhone = "'2";
-    c.businessPhone = "'3";
-    c.birthday = "20/03";
-    c.notes = "it's 'quoted'";
-    c.shared = true;
-    c = save(ana, c);
+    Contact c = save(ana, test::contact("D'Ávila",
+                                        {{&Contact::company, "Pão d'Açúcar"},
+                                         {&Contact::address, "Rua d'Ajuda"},
+                                         {&Contact::city, "Sant'Ana"},
+                                         {&Contact::state, "'S"},
+                                         {&Contact::postalCode, "'1"},
+                                         {&Contact::email, "o'neil@x.com"},
+                                         {&Contact::homePhone, "'1"},
+                                         {&Contact::mobilePhone, "'2"},
+                                         {&Contact::businessPhone, "'3"},
+                                         {&Contact::birthday, "20/03"},
+                                         {&Contact::notes, "it's 'quoted'"}},
+                                        true));
     EXPECT_EQ(appointments().text("Compromisso"), "Aniversário D'Ávila");
 
     const auto list = rows(ContactFilter::search({"'", "d'a", "'2", "o'n"}));

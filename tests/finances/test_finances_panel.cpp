@@ -27,10 +27,7 @@ struct FinancesPanelTest : test::PanelTest<FinancesPanel> {
         leave(box);
     }
     double balance(int year, int month) {
-        RowSet rs = app.ctx.db.runQuery(
-            QStringLiteral("Select M%1 from Saldos Where Usuario = ? and Ano = ?").arg(month),
-            {ana, year});
-        return rs.eof() ? -999 : rs.number(QStringLiteral("M%1").arg(month));
+        return test::storedBalance(app.ctx.db, ana, year, month);
     }
     void show(int month, const QString& year) {
         p->cmbFinancasMes->setCurrentIndex(month - 1);
@@ -47,7 +44,6 @@ TEST_F(FinancesPanelTest, EntrySavedBalanceCarriedForwardAndShownInTheNextMonth)
     EXPECT_EQ(p->txtFinancasSaldoInicial->text(), "0,00");
     EXPECT_TRUE(p->txtFinancasSemRegistro->isVisibleTo(p));
     EXPECT_EQ(p->grdFinancas->rows(), 1);
-    EXPECT_EQ(app.count("Saldos"), 0);
 
     // A new entry: today's day of the month on view, done, a receipt of 0,00.
     p->cmdFinancasNovo->click();

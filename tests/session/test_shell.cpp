@@ -43,16 +43,6 @@ struct ShellTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(ShellTest, FirstRunOffersOnlyTheNewUser) {
-    start();
-    EXPECT_EQ(app.messages.texts(), QStringList{kFirstRun});
-    EXPECT_TRUE(logon()->isVisible());
-    EXPECT_FALSE(logon()->cmdLogar->isEnabled());
-    EXPECT_FALSE(logon()->txtPass->isEnabled());
-    EXPECT_TRUE(logon()->cmdNovoUsuario->isEnabled());
-    EXPECT_EQ(shell->mainWindow(), nullptr);
-}
-
 TEST_F(ShellTest, OnlyUserWithoutPasswordLogsOnByHimself) {
     const qint64 ana = app.addUser(QStringLiteral("ANA"), {}, QStringLiteral("Tarefas"));
     start();

@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "backup/BackupFormat.h"
 #include "db/Schema.h"
 #include "mainwindow/ui/Grid.h"
 
@@ -15,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -112,6 +114,41 @@ int TestApp::count(const QString& table) const {
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray backupImage(const QByteArray& data) {
+    QByteArray image;
+    int error = -99;
+    EXPECT_TRUE(backup::compressBuffer(data, image, 9, error, true));
+    EXPECT_EQ(error, 0);
+    return image;
+}
+
+double storedBalance(const Db& db, qint64 user, int year, int month) {
+    RowSet rs = db.runQuery(
+        QStringLiteral("Select M%1 from Saldos Where Usuario = ? and Ano = ?").arg(month),
+        {user, year});
+    return rs.eof() ? std::nan("") : rs.field(0).toDouble();
+}
+
+QStringList userRows(const Db& db, qint64 user, const char* comparison) {
+    QStringList rows;
+    for (const char* table : {"Usuarios", "Configuracao", "Compromissos", "Enderecos", "Financas",
+                              "Saldos", "Tarefas", "Notas"}) {
+        const char* owner = qstrcmp(table, "Usuarios") == 0 ? "Codigo" : "Usuario";
+        for (RowSet rs = db.runQuery(
+                 QStringLiteral("Select * from %1 Where %2 %3 ?")
+                     .arg(QLatin1String(table), QLatin1String(owner), QLatin1String(comparison)),
+                 {user});
+             !rs.eof(); rs.moveNext()) {
+            QStringList fields{QLatin1String(table)};
+            for (int c = 0; c < rs.columns().size(); ++c) {
+                fields << rs.field(c).toString();
+            }
+            rows << fields.join(QLatin1Char('|'));
+        }
+    }
+    return rows;
 }
 
 QString fields(const RowSet& row, const QString& columns) {

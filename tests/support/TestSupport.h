@@ -127,6 +127,15 @@ QByteArray fileBytes(const QString& path);
 // Writes the file whole, replacing what it held; gives its path.
 QString writeFile(const QString& path, const QByteArray& bytes = {});
 
+// The data as a backup writes it: the zlib stream and its length trailer.
+QByteArray backupImage(const QByteArray& data);
+// The stored balance column of the user's month; not a number without a row.
+double storedBalance(const Db& db, qint64 user, int year, int month);
+
+// Every row of the tables users own that belongs to the user (or, with "<>",
+// to anybody else), as "Table|value|value|...".
+QStringList userRows(const Db& db, qint64 user, const char* comparison = "=");
+
 // The named columns (blank-separated) of the row as "value|value|...", NULL as "null".
 QString fields(const RowSet& row, const QString& columns);
 
