@@ -35,15 +35,10 @@ struct AppointmentFixture : ::testing::Test {
     qint64 add(qint64 user, const QString& start, const QString& text,
                const QString& status = appointments::kPending, const QString& shared = "N",
                const QString& end = {}, qint64 parent = 0) {
-        appointments::Appointment a;
-        a.day = day;
-        a.start = QTime::fromString(start, "HH:mm");
-        a.end = QTime::fromString(end, "HH:mm");
-        a.text = text;
-        a.status = status;
-        a.shared = shared;
-        a.parent = parent;
-        return appointments::insertAppointment(db, user, a);
+        return appointments::insertAppointment(db, user,
+                                               {day, QTime::fromString(start, "HH:mm"),
+                                                QTime::fromString(end, "HH:mm"), parent, text,
+                                                status, shared});
     }
 
     qint64 addBirthday(qint64 user, const QString& name, const QString& shared = "N") {

@@ -247,10 +247,8 @@ TEST_F(ContactSave, AFailedContactWriteLeavesNoAppointmentBehind) {
 TEST_F(ContactSave, DeleteTakesTheBirthdayAlong) {
     const Contact with = save(ana, withBirthday("Ivo", "10/04"));
     const Contact without = save(ana, "Ema");
-    appointments::Appointment other;
-    other.day = QDate(2026, 4, 10);
-    other.text = "Dentista";
-    const qint64 otherKey = appointments::insertAppointment(app.ctx.db, ana, other);
+    const qint64 otherKey = appointments::insertAppointment(
+        app.ctx.db, ana, {.day = QDate(2026, 4, 10), .start = {}, .end = {}, .text = "Dentista"});
 
     deleteContact(app.ctx.db, ana, without.key, without.birthdayKey);
     EXPECT_EQ(app.count("Enderecos"), 1);
