@@ -15,7 +15,7 @@ Contact withBirthday(const QString& name, const char* birthday, bool shared = fa
     return test::contact(name, {{&Contact::birthday, birthday}}, shared);
 }
 
-TEST(ContactForm, ChecksNameThenBirthday) {
+TEST(ContactForm, ChecksNameThenBirthdayAndFindsTheNextOne) {
     ContactCheck ok = checkContactForm("  joão da Silva  ", "15/03");
     EXPECT_TRUE(ok.ok());
     EXPECT_EQ(ok.name, "João da Silva");
@@ -39,9 +39,8 @@ TEST(ContactForm, ChecksNameThenBirthday) {
     }
     EXPECT_TRUE(checkContactForm("Eva", "28/02").ok());
     EXPECT_TRUE(checkContactForm("Eva", "31/12").ok());
-}
 
-TEST(ContactForm, NextBirthdayIsAfterToday) {
+    // The next birthday comes after today.
     const QDate march15(2026, 3, 15);
     // Today, tomorrow and yesterday are checked through the save below.
     EXPECT_EQ(nextBirthday("01/01", QDate(2026, 12, 31)), QDate(2027, 1, 1));
@@ -68,21 +67,9 @@ TEST_F(ContactSave, WritesInsideTheCallersTransactionStandOrFallTogether) {
         // A save of its own cannot open a second transaction inside this one.
         Contact nested = withBirthday("Dentro", "01/05");
         EXPECT_THROW(saveContact(app.ctx.db, ana, app.clock.today(), nested), DbError);
-    } // not committed
+    } // not committed; the imports' tests see what a committed one keeps
     EXPECT_EQ(app.count("Enderecos"), 0);
     EXPECT_EQ(app.count("Compromissos"), 0);
-
-    leap = withBirthday("Bissexto", "29/02");
-    plain = withBirthday("Comum", "20/03");
-    {
-        Transaction t(app.ctx.db);
-        writeContact(app.ctx.db, ana, app.clock.today(), leap);
-        writeContact(app.ctx.db, ana, app.clock.today(), plain);
-        t.commit();
-    }
-    EXPECT_EQ(app.count("Enderecos"), 2);
-    EXPECT_EQ(app.count("Compromissos"), 2);
-    EXPECT_EQ(contactRow(leap.key).integer("ChaveAniversario"), leap.birthdayKey);
 }
 
 TEST_F(ContactSave, NewContactsGetTheirBirthdayOnTheNextOccurrence) {
