@@ -10,15 +10,13 @@ namespace {
 
 struct ReminderActions : test::ReminderFixture {
     DueItem item(qint64 key) {
-        RowSet rs = row(key);
-        DueItem i;
-        i.kind = rs.isNull("Hora") ? DueItem::Kind::Birthday : DueItem::Kind::Appointment;
-        i.key = key;
-        i.day = rs.date("Data");
-        i.start = rs.time("Hora");
-        i.end = rs.time("HoraFim");
-        i.text = rs.text("Compromisso");
-        return i;
+        const RowSet rs = row(key);
+        return {rs.isNull("Hora") ? DueItem::Kind::Birthday : DueItem::Kind::Appointment,
+                key,
+                rs.date("Data"),
+                rs.time("Hora"),
+                rs.time("HoraFim"),
+                rs.text("Compromisso")};
     }
     int position(const DueItem& i, const QString& text) {
         return static_cast<int>(choiceTexts(rescheduleChoices(i.hasEndTime())).indexOf(text));
