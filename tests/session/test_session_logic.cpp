@@ -33,7 +33,7 @@ TEST(Passwords, EveryCharacterSurvivesTheStoredForm) {
 }
 
 // What the boxes of test_key_modes do not type: control keys and the rarer refusals.
-TEST(KeyFilter, ControlKeysAndRefusals) {
+TEST(KeyFilter, ControlKeysRefusalsAndTheTwoDigitMask) {
     for (int code : {keys::Backspace, keys::CtrlC, keys::CtrlV}) {
         EXPECT_EQ(filterKey(code, false), code);
         EXPECT_EQ(filterKey(code, true), code);
@@ -45,9 +45,8 @@ TEST(KeyFilter, ControlKeysAndRefusals) {
         EXPECT_EQ(filterKey(code, true), 0) << code;
     }
     EXPECT_EQ(filterKey(0xE7, false), 0xE7);
-}
 
-TEST(KeyFilter, TwoDigitMaskWritesTheSeparator) {
+    // The two-digit mask writes the separator.
     const auto r = twoDigitMask(QStringLiteral("2"), false, '5', QLatin1Char('/'));
     EXPECT_EQ(r.kind, MaskResult::Replace);
     EXPECT_EQ(r.text, QStringLiteral("25/"));
