@@ -46,18 +46,13 @@ TEST_F(ReminderActions, RescheduleWithEndTimeMovesTheWholeSpanToTodayPlusDays) {
     at(2026, 5, 10, 16, 45);
     EXPECT_TRUE(move(k, "   2 dias", " Dentista ").moved());
 
-    QStringList moved;
-    for (RowSet rs = family(k); !rs.eof(); rs.moveNext()) {
-        moved << test::fields(rs, "Data Hora HoraFim Compromisso");
-    }
     EXPECT_EQ(
-        moved,
+        test::allFields(family(k), "Data Hora HoraFim Compromisso"),
         QStringList({"2026-05-12|09:00:00|11:00:00|Dentista", "2026-05-12|09:30:00|null|Dentista",
                      "2026-05-12|10:00:00|null|Dentista", "2026-05-12|10:30:00|null|Dentista",
                      "2026-05-12|11:00:00|null|Dentista"}));
-    for (RowSet other = family(untouched); !other.eof(); other.moveNext()) {
-        EXPECT_EQ(test::fields(other, "Data Compromisso"), "2026-05-09|Reunião longa");
-    }
+    EXPECT_EQ(test::allFields(family(untouched), "Data Compromisso"),
+              QStringList(3, "2026-05-09|Reunião longa"));
 }
 
 TEST_F(ReminderActions, RefusedRescheduleWritesNothing) {

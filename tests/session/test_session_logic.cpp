@@ -162,13 +162,8 @@ TEST(Startup, ClaimsTheFolderCleansLeftoversAndChecksTheData) {
     // A file from before the current indexes gets them, all in one go and
     // nothing else; a file that cannot take them still starts, unchanged.
     const auto schema = [&] {
-        QStringList items;
-        for (RowSet rs = app.ctx.db.runQuery(
-                 "Select type, name, sql from sqlite_master Order By type, name");
-             !rs.eof(); rs.moveNext()) {
-            items << rs.text("type") + rs.text("name") + rs.text("sql");
-        }
-        return items;
+        return allFields(app.ctx.db.runQuery("Select * from sqlite_master Order By type, name"),
+                         "type name sql");
     };
     const QStringList current = schema();
     const QByteArray untouched = fileBytes(app.ctx.paths.dataFile());

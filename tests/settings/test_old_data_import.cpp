@@ -111,15 +111,8 @@ TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
     EXPECT_TRUE(passwordMatches(userRow(code).field("Senha"), "Velha"));
     EXPECT_EQ(configRow(code).integer("Intervalos"), 59);
 
-    RowSet appts = app.ctx.db.runQuery(
-        QStringLiteral("Select * from Compromissos Where Usuario = ? and Status <> '2' "
-                       "Order By Chave"),
-        {code});
-    QStringList seen;
-    for (; !appts.eof(); appts.moveNext()) {
-        seen << fields(appts, "Compromisso Status Hora");
-    }
-    EXPECT_EQ(seen,
+    EXPECT_EQ(allFields(row("Compromissos", "Usuario = ? and Status <> '2' Order By Chave", {code}),
+                        "Compromisso Status Hora"),
               (QStringList{"Dentista d'ela|0|14:00:00", "Reunião feita|1|09:00:00",
                            "Sem aviso|3|10:00:00", "Dia inteiro|3|null", "Dia feito|1|null"}));
 
