@@ -56,15 +56,11 @@ struct AppointmentFixture : ::testing::Test {
 
     // The stored rows of the user for a day: "Hora|HoraFim|ChavePai" by time.
     QStringList storedRows(qint64 user, const QDate& on) const {
-        QStringList out;
-        RowSet rs = db.runQuery(QStringLiteral("Select Hora,HoraFim,ChavePai from Compromissos "
-                                               "Where Usuario = ? and Data = ? Order By Hora"),
-                                {user, on});
-        for (; !rs.eof(); rs.moveNext()) {
-            out << rs.text("Hora").left(5) + QLatin1Char('|') + rs.text("HoraFim").left(5) +
-                       QLatin1Char('|') + QString::number(rs.integer("ChavePai"));
-        }
-        return out;
+        return allFields(db.runQuery("Select coalesce(substr(Hora,1,5),'') as H, "
+                                     "coalesce(substr(HoraFim,1,5),'') as E, ChavePai from "
+                                     "Compromissos Where Usuario = ? and Data = ? Order By Hora",
+                                     {user, on}),
+                         "H E ChavePai");
     }
 };
 
