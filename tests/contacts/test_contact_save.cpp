@@ -144,10 +144,8 @@ TEST_F(ContactSave, TheAppointmentFollowsItsContact) {
     c.shared = false;
     c = save(ana, c);
     EXPECT_EQ(c.birthdayKey, firstKey);
-    RowSet a = appointments();
-    ASSERT_EQ(a.recordCount(), 1);
-    EXPECT_EQ(test::fields(a, "Compromisso Compartilhado Data"),
-              "Aniversário Lia Souza|N|2027-03-16");
+    EXPECT_EQ(test::allFields(appointments(), "Compromisso Compartilhado Data"),
+              QStringList{"Aniversário Lia Souza|N|2027-03-16"});
 
     // Emptying the birthday deletes the appointment and stores 0.
     c.birthday.clear();
@@ -212,9 +210,8 @@ TEST_F(ContactSave, AFailedContactWriteLeavesNoAppointmentBehind) {
     failing.birthday = "25/12";
     EXPECT_THROW(saveContact(app.ctx.db, ana, app.clock.today(), failing), DbError);
     EXPECT_EQ(failing.birthdayKey, ok.birthdayKey);
-    RowSet a = appointments();
-    ASSERT_EQ(a.recordCount(), 1);
-    EXPECT_EQ(test::fields(a, "Compromisso Data"), "Aniversário Vera|2026-03-20");
+    EXPECT_EQ(test::allFields(appointments(), "Compromisso Data"),
+              QStringList{"Aniversário Vera|2026-03-20"});
     failing.birthday.clear();
     EXPECT_THROW(saveContact(app.ctx.db, ana, app.clock.today(), failing), DbError);
     EXPECT_EQ(app.count("Compromissos"), 1);
@@ -237,9 +234,7 @@ TEST_F(ContactSave, DeleteTakesTheBirthdayAlong) {
 
     deleteContact(app.ctx.db, ana, with.key, with.birthdayKey);
     EXPECT_EQ(app.count("Enderecos"), 0);
-    RowSet a = appointments();
-    ASSERT_EQ(a.recordCount(), 1);
-    EXPECT_EQ(a.integer("Chave"), otherKey);
+    EXPECT_EQ(test::allFields(appointments(), "Chave"), QStringList{QString::number(otherKey)});
 }
 
 } // namespace
