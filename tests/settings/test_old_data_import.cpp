@@ -116,8 +116,7 @@ TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
               (QStringList{"Dentista d'ela|0|14:00:00", "Reunião feita|1|09:00:00",
                            "Sem aviso|3|10:00:00", "Dia inteiro|3|null", "Dia feito|1|null"}));
 
-    RowSet contacts =
-        app.ctx.db.runQuery("Select * from Enderecos Where Usuario = ? Order By Chave", {code});
+    RowSet contacts = row("Enderecos", "Usuario = ? Order By Chave", {code});
     ASSERT_EQ(contacts.recordCount(), 4);
     // Ordem 1 first.
     EXPECT_EQ(fields(contacts, "Nome Empresa Aniversario ChaveAniversario"), "Caio|Oficina|null|0");
