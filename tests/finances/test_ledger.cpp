@@ -204,8 +204,7 @@ TEST_F(LedgerLogic, NewEntryProposesTodaysDayInTheMonthOnView) {
 
     // Saved unchanged, it is refused for the amount; then for the description.
     form.description = "Salário";
-    EntrySaved saved = entries.save(form);
-    EXPECT_EQ(saved.refused, EntryField::Amount);
+    EXPECT_EQ(entries.save(form).refused, EntryField::Amount);
     EXPECT_EQ(app.messages.last(), kNoAmount);
     form.amountText = "";
     EXPECT_EQ(entries.save(form).refused, EntryField::Amount);
