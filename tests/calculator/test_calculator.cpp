@@ -157,10 +157,9 @@ TEST(Calculator, FollowsTheLocaleSeparator) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Calculator calc;
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    calc.typeCharacter('5');
-    calc.add();
-    calc.typeCharacter('3');
-    calc.equals();
+    for (const char* key : {"5", "+", "3", "="}) {
+        keypadToken(calc, key);
+    }
     EXPECT_EQ(calc.display(), "8.00");
 }
 
