@@ -54,15 +54,6 @@ protected:
         offerImport(app.ctx);
         openNewUser(login);
     }
-    // The same from the logon window of a started shell, answering yes.
-    void newUserAtLogon(Shell& shell, const QString& login) {
-        shell.start(false);
-        app.messages.clear();
-        QTest::keyClicks(shell.logonWindow()->txtLogin, login);
-        app.messages.answer(true);
-        shell.logonWindow()->cmdNovoUsuario->click();
-        shown = shell.mainWindow();
-    }
 };
 
 TEST_F(OldDataImport, OldSettingsPrefillTheNewUserPage) {
@@ -93,7 +84,12 @@ TEST_F(OldDataImport, OldSettingsPrefillTheNewUserPage) {
 TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
     // From the logon window: the question is asked and answered yes.
     Shell shell(app.ctx, false);
-    newUserAtLogon(shell, "ana");
+    shell.start(false);
+    app.messages.clear();
+    QTest::keyClicks(shell.logonWindow()->txtLogin, "ana");
+    app.messages.answer(true);
+    shell.logonWindow()->cmdNovoUsuario->click();
+    shown = shell.mainWindow();
     EXPECT_EQ(app.messages.texts(), QStringList{kImportQuestion});
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(box("txtDadosNome")->text(), "Ana D'Ávila");
