@@ -18,12 +18,10 @@ struct ReminderActions : test::ReminderFixture {
                 rs.time("HoraFim"),
                 rs.text("Compromisso")};
     }
-    int position(const DueItem& i, const QString& text) {
-        return static_cast<int>(choiceTexts(rescheduleChoices(i.hasEndTime())).indexOf(text));
-    }
     RescheduleResult move(qint64 key, const QString& choice, const QString& text) {
         const DueItem i = item(key);
-        return reschedule(db, app.clock, ana, i, position(i, choice), text);
+        const auto position = choiceTexts(rescheduleChoices(i.hasEndTime())).indexOf(choice);
+        return reschedule(db, app.clock, ana, i, static_cast<int>(position), text);
     }
 };
 
