@@ -35,15 +35,10 @@ struct AppointmentFixture : ::testing::Test {
     qint64 add(qint64 user, const QString& start, const QString& text,
                const QString& status = appointments::kPending, const QString& shared = "N",
                const QString& end = {}, qint64 parent = 0) {
-        appointments::Appointment a;
-        a.day = day;
-        a.start = QTime::fromString(start, "HH:mm");
-        a.end = QTime::fromString(end, "HH:mm");
-        a.text = text;
-        a.status = status;
-        a.shared = shared;
-        a.parent = parent;
-        return appointments::insertAppointment(db, user, a);
+        return appointments::insertAppointment(db, user,
+                                               {day, QTime::fromString(start, "HH:mm"),
+                                                QTime::fromString(end, "HH:mm"), parent, text,
+                                                status, shared});
     }
 
     qint64 addBirthday(qint64 user, const QString& name, const QString& shared = "N") {
@@ -61,15 +56,11 @@ struct AppointmentFixture : ::testing::Test {
 
     // The stored rows of the user for a day: "Hora|HoraFim|ChavePai" by time.
     QStringList storedRows(qint64 user, const QDate& on) const {
-        QStringList out;
-        RowSet rs = db.runQuery(QStringLiteral("Select Hora,HoraFim,ChavePai from Compromissos "
-                                               "Where Usuario = ? and Data = ? Order By Hora"),
-                                {user, on});
-        for (; !rs.eof(); rs.moveNext()) {
-            out << rs.text("Hora").left(5) + QLatin1Char('|') + rs.text("HoraFim").left(5) +
-                       QLatin1Char('|') + QString::number(rs.integer("ChavePai"));
-        }
-        return out;
+        return allFields(db.runQuery("Select coalesce(substr(Hora,1,5),'') as H, "
+                                     "coalesce(substr(HoraFim,1,5),'') as E, ChavePai from "
+                                     "Compromissos Where Usuario = ? and Data = ? Order By Hora",
+                                     {user, on}),
+                         "H E ChavePai");
     }
 };
 

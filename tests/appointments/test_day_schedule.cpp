@@ -56,10 +56,9 @@ TEST_F(DaySchedule_, AppointmentsTakeTheirSlotsOrStandBetween) {
     add(ana, "10:00", "Reunião");
     add(beto, "08:30", "De outro, não compartilhado");
     // Another day must not leak in.
-    const QDate saved = day;
     day = day.addDays(1);
     add(ana, "08:00", "Amanhã");
-    day = saved;
+    day = day.addDays(-1);
 
     const QStringList expected{"06:00|Corrida", "08:00|",         "08:10|Dentista",
                                "08:30|",        "09:00|Primeira", "09:00|Segunda",

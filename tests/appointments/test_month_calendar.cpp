@@ -9,15 +9,6 @@ namespace {
 
 using MonthCalendar = test::AppointmentFixture;
 
-int firstCell(const MonthSheet& s) {
-    for (int i = 0; i < kCalendarCells; ++i) {
-        if (!s.cells[i].caption.isEmpty()) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 int filledCells(const MonthSheet& s) {
     int n = 0;
     for (const auto& c : s.cells) {
@@ -44,8 +35,7 @@ TEST_F(MonthCalendar, MonthSheets) {
         SCOPED_TRACE(c.caption);
         const MonthSheet s = fillMonth(c.month, c.year, QDate(c.year, c.month, 1));
         EXPECT_EQ(s.caption, c.caption);
-        EXPECT_EQ(firstCell(s), c.first);
-        EXPECT_EQ(filledCells(s), c.days);
+        EXPECT_EQ(filledCells(s), c.days); // and every one holds its own day, below
         EXPECT_EQ(s.cells[c.first].caption, "1 ");
         EXPECT_EQ(s.cells[c.first + c.days - 1].caption, QString::number(c.days) + " ");
         EXPECT_EQ(s.markedCell, c.first);

@@ -60,9 +60,7 @@ struct Commands : ::testing::TestWithParam<bool> {
         }
     }
     bool stick() const { return GetParam(); }
-    QString stickRoot(const QString& label = "PENDRIVE") const {
-        return app.program.path("media/" + label);
-    }
+    QString stickRoot() const { return app.program.path("media/PENDRIVE"); }
     QString drive() const {
         return stick() ? stickRoot() + "/Orvalune" : app.ctx.paths.backupFolder;
     }

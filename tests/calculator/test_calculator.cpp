@@ -132,13 +132,10 @@ TEST(Calculator, KeySequences) {
     }
 }
 
-// The clipboard keys are the display box's own.
-TEST(Calculator, KeysLeftToTheDisplayBox) {
+TEST(Calculator, ReadingAndFormattingTheDisplay) {
+    // The clipboard keys are the display box's own.
     EXPECT_EQ(calculatorKeyAction(QChar(3)), CalculatorAction::Insert);  // copy
     EXPECT_EQ(calculatorKeyAction(QChar(22)), CalculatorAction::Insert); // paste
-}
-
-TEST(Calculator, ReadingAndFormattingTheDisplay) {
     Calculator calc;
     const std::pair<QString, std::optional<double>> readings[] = {
         {"1.5", 1.5},          {"1,5", 1.5},          {"-3,00", -3.0},
@@ -160,10 +157,9 @@ TEST(Calculator, FollowsTheLocaleSeparator) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Calculator calc;
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    calc.typeCharacter('5');
-    calc.add();
-    calc.typeCharacter('3');
-    calc.equals();
+    for (const char* key : {"5", "+", "3", "="}) {
+        keypadToken(calc, key);
+    }
     EXPECT_EQ(calc.display(), "8.00");
 }
 

@@ -110,10 +110,6 @@ TEST_F(CalculatorWindowTest, KeypadPercentAndMemory) {
     EXPECT_TRUE(memory->isHidden());
 }
 
-} // namespace
-
-namespace {
-
 // The calculator as the program opens it: the main window's button.
 TEST(CalculatorInTheProgram, OpenedByTheMainWindowAndPutAwayAtLogout) {
     test::TestApp app;

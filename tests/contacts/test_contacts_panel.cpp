@@ -210,10 +210,7 @@ TEST_F(ContactsPanelTest, RowsOpenForEditingOrReadingAndDeleteAsksFirst) {
 }
 
 TEST_F(ContactsPanelTest, TheSessionEndForgetsTheList) {
-    panel.cmdEnderecoNovo->click();
-    detail.txtDadosEndNome->setText("Fábio");
-    detail.cmdEnderecoSalvar->click();
-    EXPECT_EQ(app.count("Enderecos"), 1);
+    save(ana, "Fábio");
     letterButton(6)->click();
     EXPECT_EQ(gridNames(), QStringList({"Fábio"}));
     grid.clickRow(1);

@@ -93,11 +93,9 @@ struct Window {
                 qobject_cast<QPushButton*>(w)->click();
             } else if (verb == "row") {
                 clickRow(static_cast<Grid*>(w), text);
-            } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
-                line->setText(text);
-                keptBox = name, kept = text;
             } else {
-                qobject_cast<QPlainTextEdit*>(w)->setPlainText(text);
+                auto* line = qobject_cast<QLineEdit*>(w);
+                line ? line->setText(text) : qobject_cast<QPlainTextEdit*>(w)->setPlainText(text);
                 keptBox = name, kept = text;
             }
         }
@@ -174,11 +172,7 @@ TEST(FailurePolicy, EveryActionOfEveryPanel) {
             SCOPED_TRACE(std::string(a.button) + " / cause " + std::to_string(int(cause)));
             Window w;
             Fault fault(w.app, cause);
-            if (a.panel == panel::Configuracao) {
-                w.window.openSettings();
-            } else {
-                w.window.pressPanel(a.panel);
-            }
+            a.panel == panel::Configuracao ? w.window.openSettings() : w.window.pressPanel(a.panel);
             w.run(a.steps);
             const QByteArray before = fileBytes(w.app.ctx.paths.dataFile());
             const bool fails = cause == Cause::Removed || a.writes;

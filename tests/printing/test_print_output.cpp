@@ -1,6 +1,8 @@
+#include "appointments/AppointmentStore.h"
 #include "printing/Reports.h"
 #include "printing/ui/PrintReport.h"
 #include "printing/ui/PrinterSurface.h"
+#include "tasks/TaskStore.h"
 
 #include "support/Faults.h"
 #include "support/TestSupport.h"
@@ -130,12 +132,9 @@ struct PrintOutput : ::testing::Test {
         ana = app.addUser("ana");
         app.logOn(ana);
         app.clock.set(QDateTime(QDate(2026, 3, 15), QTime(9, 41)));
-        app.ctx.db.executeSql("insert into Tarefas (Usuario,Data,DataFim,Descricao,Status,"
-                              "Prioridade) values (?,'2026-03-01','2026-03-20',?,'1',0)",
-                              {ana, QString(140, u'x')});
-        app.ctx.db.executeSql("insert into Tarefas (Usuario,Data,DataFim,Descricao,Status,"
-                              "Prioridade) values (?,'2026-03-02','2026-03-21','Ligar','0',2)",
-                              {ana});
+        const tasks::TaskStore tasks(app.ctx.db, ana);
+        tasks.insert({QDate(2026, 3, 1), QDate(2026, 3, 20), QString(140, u'x'), true, 0});
+        tasks.insert({QDate(2026, 3, 2), QDate(2026, 3, 21), "Ligar", false, 2});
     }
 };
 
@@ -237,9 +236,7 @@ TEST_F(PrintOutput, TheRealPrintSystemDecidesWhatWasPrinted) {
     }
     Db& db = app.ctx.db;
     db.executeSql("insert into Enderecos (Usuario,Nome,Compartilhado) values (?,'Bia','N')", {ana});
-    db.executeSql("insert into Compromissos (Usuario,Data,Hora,Compromisso,ChavePai,Status,"
-                  "Compartilhado) values (?,'2026-03-15','10:00:00','Dentista',0,'0','N')",
-                  {ana});
+    appointments::insertAppointment(db, ana, {QDate(2026, 3, 15), QTime(10, 0), {}, 0, "Dentista"});
     db.executeSql("insert into Financas (Usuario,Data,Descricao,Pago,Efetuado) values "
                   "(?,'2026-03-05','Luz',90,'N')",
                   {ana});

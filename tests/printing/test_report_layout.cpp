@@ -6,6 +6,8 @@
 #include "db/Db.h"
 #include "support/TestSupport.h"
 
+#include <QRegularExpression>
+
 using namespace orv;
 
 namespace {
@@ -92,18 +94,27 @@ struct ReportData : ::testing::Test {
         app.clock.set(QDateTime(QDate(2026, 3, 15), QTime(9, 41)));
     }
     qint64 appointment(qint64 user, const QString& time, const QString& end, const QString& text,
-                       const QString& status = "0", const QString& shared = "N",
-                       qint64 parent = 0) {
+                       const QString& status = "0", const QString& shared = "N", qint64 parent = 0,
+                       const char* day = "2026-03-15") {
         return app.ctx.db.insertSql(
             "insert into Compromissos (Usuario,Data,Hora,HoraFim,Compromisso,ChavePai,Status,"
-            "Compartilhado) values (?,'2026-03-15',?,?,?,?,?,?)",
-            {user, time.isEmpty() ? QVariant() : QVariant(time + ":00"),
+            "Compartilhado) values (?,?,?,?,?,?,?,?)",
+            {user, day, time.isEmpty() ? QVariant() : QVariant(time + ":00"),
              end.isEmpty() ? QVariant() : QVariant(end + ":00"), text, parent, status, shared});
     }
-    void task(int i) {
+    void task(qint64 user, const char* start, const char* end, const QString& text,
+              const char* status = "0", int priority = 1) {
         app.ctx.db.executeSql("insert into Tarefas (Usuario,Data,DataFim,Descricao,Status,"
-                              "Prioridade) values (?,'2026-03-01','2026-03-20',?,'0',1)",
-                              {ana, QStringLiteral("Tarefa %1").arg(i)});
+                              "Prioridade) values (?,?,?,?,?,?)",
+                              {user, start, end, text, status, priority});
+    }
+    // Tasks "Tarefa from" up to before "Tarefa to", in one transaction.
+    void tasks(int from, int to) {
+        Transaction t(app.ctx.db);
+        for (int i = from; i < to; ++i) {
+            task(ana, "2026-03-01", "2026-03-20", QStringLiteral("Tarefa %1").arg(i));
+        }
+        t.commit();
     }
     void contact(qint64 user, const QString& name, const QString& notes = {},
                  const QString& shared = "N") {
@@ -114,27 +125,14 @@ struct ReportData : ::testing::Test {
             "'99999-8888',NULL,?,'12/05',?)",
             {user, name, notes.isEmpty() ? QVariant() : QVariant(notes), shared});
     }
-    int count(const QString& entry) const { return out.entries().count(entry); }
-    QStringList entriesStarting(const QString& head) const {
-        QStringList found;
-        for (const QString& e : out.entries()) {
-            if (e.startsWith(head)) {
-                found << e;
-            }
-        }
-        return found;
+    QStringList entriesStarting(const char* head) const {
+        return out.entries().filter(QRegularExpression(QLatin1Char('^') + QLatin1String(head)));
     }
 };
 
 TEST_F(ReportData, PageFrameAndPageBreaksOfTheTaskReport) {
     // Each task takes two lines of 204 twips: 34 tasks bring y past 14000.
-    {
-        Transaction t(app.ctx.db);
-        for (int i = 0; i < 34; ++i) {
-            task(i);
-        }
-        t.commit();
-    }
+    tasks(0, 34);
     tasksReport(app.ctx).write(out);
     const QStringList& e = out.entries();
     ASSERT_GE(e.size(), 4);
@@ -144,7 +142,7 @@ TEST_F(ReportData, PageFrameAndPageBreaksOfTheTaskReport) {
     EXPECT_EQ(e[3], "T 0 704  ");
     // The page breaks after the 34th record, at y = 500 + 34 * 408 = 14372:
     // the last page holds only the frame.
-    EXPECT_EQ(count("P"), 1);
+    EXPECT_EQ(e.count("P"), 1);
     const QString footer1 = " 15/03/2026 09:41" + blanks(75) + "Página : 01";
     const qsizetype breakAt = e.indexOf("P");
     EXPECT_EQ(e[breakAt - 2], "R 100 14372 11200 14372");
@@ -160,13 +158,7 @@ TEST_F(ReportData, PageFrameAndPageBreaksOfTheTaskReport) {
     EXPECT_EQ(shorter.entries().count("P"), 0);
 
     // Ten pages: the footer of the last one reads 10.
-    {
-        Transaction t(app.ctx.db);
-        for (int i = 33; i < 34 * 9 + 1; ++i) {
-            task(i);
-        }
-        t.commit();
-    }
+    tasks(33, 34 * 9 + 1);
     ReportTranscript ten;
     tasksReport(app.ctx).write(ten);
     EXPECT_EQ(ten.entries().count("P"), 9);
@@ -174,18 +166,10 @@ TEST_F(ReportData, PageFrameAndPageBreaksOfTheTaskReport) {
 }
 
 TEST_F(ReportData, TasksInOrderWithTheirWrappedDescriptions) {
-    const auto add = [&](const char* start, const char* end, int priority, const QString& text,
-                         const char* status) {
-        app.ctx.db.executeSql("insert into Tarefas (Usuario,Data,DataFim,Descricao,Status,"
-                              "Prioridade) values (?,?,?,?,?,?)",
-                              {ana, start, end, text, status, priority});
-    };
-    add("2026-03-02", "2026-03-10", 2, "Baixa de d'Ávila", "0");
-    add("2026-03-01", "2026-03-10", 0, "Alta\r\ncom quebra", "1");
-    add("2026-03-03", "2026-03-05", 1, description(137), "0");
-    app.ctx.db.executeSql("insert into Tarefas (Usuario,Data,DataFim,Descricao,Status,Prioridade) "
-                          "values (?,'2026-03-01','2026-03-01','de outra pessoa','0',0)",
-                          {bia});
+    task(ana, "2026-03-02", "2026-03-10", "Baixa de d'Ávila", "0", 2);
+    task(ana, "2026-03-01", "2026-03-10", "Alta\r\ncom quebra", "1", 0);
+    task(ana, "2026-03-03", "2026-03-05", description(137));
+    task(bia, "2026-03-01", "2026-03-01", "de outra pessoa", "0", 0);
     tasksReport(app.ctx).write(out);
     const QStringList lines = out.textLines();
     ASSERT_EQ(lines.size(), 1 + 3 + 1 + 1 + 1 + 1 + 1 + 1);
@@ -205,10 +189,7 @@ TEST_F(ReportData, AppointmentsOfTheDay) {
     appointment(bia, "12:00", "", "Feita", "1", "S"); // another user's done one: not shown
     appointment(bia, "13:00", "", "Particular", "0", "N");
     appointment(ana, "", "", "Aniversário de Caio", "2");
-    app.ctx.db.executeSql("insert into Compromissos (Usuario,Data,Hora,Compromisso,ChavePai,"
-                          "Status,Compartilhado) values (?,'2026-03-16','09:00:00','Amanhã',0,'0',"
-                          "'N')",
-                          {ana});
+    appointment(ana, "09:00", "", "Amanhã", "0", "N", 0, "2026-03-16");
 
     const QStringList records{
         "  " + blanks(13) + " | Aniversário de Caio",
@@ -290,7 +271,7 @@ TEST_F(ReportData, AddressBookNeverBreaksAfterTheLastContact) {
         contact(ana, QStringLiteral("Contato %1").arg(i, 2, 10, QLatin1Char('0')));
     }
     contactsReport(app.ctx).write(out);
-    EXPECT_EQ(count("P"), 0);
+    EXPECT_EQ(out.entries().count("P"), 0);
     EXPECT_EQ(entriesStarting("R ").last(), "R 100 14780 11200 14780");
 
     contact(ana, "Contato 10");

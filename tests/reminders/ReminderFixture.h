@@ -25,37 +25,26 @@ struct ReminderFixture : ::testing::Test {
     qint64 add(const QDate& day, const QTime& start, const QTime& end = {},
                const QString& status = appointments::kPending, const QString& text = "Reunião",
                qint64 owner = 0) {
-        appointments::Appointment a;
-        a.day = day;
-        a.start = start;
-        a.end = end;
-        a.status = status;
-        a.text = text;
-        return appointments::insertAppointment(db, owner ? owner : ana, a);
+        return appointments::insertAppointment(
+            db, owner ? owner : ana,
+            {.day = day, .start = start, .end = end, .text = text, .status = status});
     }
 
     // An appointment with an end time and its continuation rows, one per slot.
     qint64 addSpan(const QDate& day, const QTime& start, const QTime& end, int slotMinutes,
                    const QString& text = "Reunião longa", qint64 owner = 0) {
         const qint64 parent = add(day, start, end, appointments::kPending, text, owner);
-        appointments::Appointment c;
-        c.day = day;
-        c.parent = parent;
-        c.text = text;
         for (QTime t = start.addSecs(60 * slotMinutes); t <= end && t > start;
              t = t.addSecs(60 * slotMinutes)) {
-            c.start = t;
-            appointments::insertAppointment(db, owner ? owner : ana, c);
+            appointments::insertAppointment(
+                db, owner ? owner : ana,
+                {.day = day, .start = t, .end = {}, .parent = parent, .text = text});
         }
         return parent;
     }
 
     qint64 addBirthday(const QDate& day, const QString& name, qint64 owner = 0) {
-        appointments::Appointment a;
-        a.day = day;
-        a.status = appointments::kBirthday;
-        a.text = "Aniversário " + name;
-        return appointments::insertAppointment(db, owner ? owner : ana, a);
+        return add(day, {}, {}, appointments::kBirthday, "Aniversário " + name, owner);
     }
 
     RowSet row(qint64 key) const {

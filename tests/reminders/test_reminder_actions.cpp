@@ -10,22 +10,18 @@ namespace {
 
 struct ReminderActions : test::ReminderFixture {
     DueItem item(qint64 key) {
-        RowSet rs = row(key);
-        DueItem i;
-        i.kind = rs.isNull("Hora") ? DueItem::Kind::Birthday : DueItem::Kind::Appointment;
-        i.key = key;
-        i.day = rs.date("Data");
-        i.start = rs.time("Hora");
-        i.end = rs.time("HoraFim");
-        i.text = rs.text("Compromisso");
-        return i;
-    }
-    int position(const DueItem& i, const QString& text) {
-        return static_cast<int>(choiceTexts(rescheduleChoices(i.hasEndTime())).indexOf(text));
+        const RowSet rs = row(key);
+        return {rs.isNull("Hora") ? DueItem::Kind::Birthday : DueItem::Kind::Appointment,
+                key,
+                rs.date("Data"),
+                rs.time("Hora"),
+                rs.time("HoraFim"),
+                rs.text("Compromisso")};
     }
     RescheduleResult move(qint64 key, const QString& choice, const QString& text) {
         const DueItem i = item(key);
-        return reschedule(db, app.clock, ana, i, position(i, choice), text);
+        const auto position = choiceTexts(rescheduleChoices(i.hasEndTime())).indexOf(choice);
+        return reschedule(db, app.clock, ana, i, static_cast<int>(position), text);
     }
 };
 
@@ -48,18 +44,13 @@ TEST_F(ReminderActions, RescheduleWithEndTimeMovesTheWholeSpanToTodayPlusDays) {
     at(2026, 5, 10, 16, 45);
     EXPECT_TRUE(move(k, "   2 dias", " Dentista ").moved());
 
-    QStringList moved;
-    for (RowSet rs = family(k); !rs.eof(); rs.moveNext()) {
-        moved << test::fields(rs, "Data Hora HoraFim Compromisso");
-    }
     EXPECT_EQ(
-        moved,
+        test::allFields(family(k), "Data Hora HoraFim Compromisso"),
         QStringList({"2026-05-12|09:00:00|11:00:00|Dentista", "2026-05-12|09:30:00|null|Dentista",
                      "2026-05-12|10:00:00|null|Dentista", "2026-05-12|10:30:00|null|Dentista",
                      "2026-05-12|11:00:00|null|Dentista"}));
-    for (RowSet other = family(untouched); !other.eof(); other.moveNext()) {
-        EXPECT_EQ(test::fields(other, "Data Compromisso"), "2026-05-09|Reunião longa");
-    }
+    EXPECT_EQ(test::allFields(family(untouched), "Data Compromisso"),
+              QStringList(3, "2026-05-09|Reunião longa"));
 }
 
 TEST_F(ReminderActions, RefusedRescheduleWritesNothing) {

@@ -55,13 +55,11 @@ struct ReminderWindowTest : test::ReminderFixture {
         at(2026, 5, 10, 14, 7);
     }
     DueItem due(qint64 key) {
-        for (const DueItem& i : dueItems(db, ana, app.clock.now())) {
-            if (i.key == key) {
-                return i;
-            }
-        }
-        ADD_FAILURE() << "not due: " << key;
-        return {};
+        const auto items = dueItems(db, ana, app.clock.now());
+        const auto i =
+            std::find_if(items.begin(), items.end(), [&](auto& d) { return d.key == key; });
+        EXPECT_NE(i, items.end()) << "not due: " << key;
+        return i == items.end() ? DueItem{} : *i;
     }
 };
 

@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "appointments/AppointmentStore.h"
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/Grid.h"
 #include "mainwindow/ui/MainWindow.h"
@@ -82,9 +83,8 @@ struct Family {
             {"Ana " + kMark, kMark + "1", kMark + "2", kMark + "@x.br", ana});
         sql("Insert into Notas (Usuario, Notas) values (?, ?)", {ana, "nota " + kMark});
         sql("Insert into Notas (Usuario, Notas) values (?, 'nota do Bruno')", {bruno});
-        sql("Insert into Compromissos (Usuario, Data, Hora, Compromisso, ChavePai, Status, "
-            "Compartilhado) values (?, ?, '10:00:00', ?, 0, '3', 'N')",
-            {ana, today, "consulta " + kMark});
+        appointments::insertAppointment(app.ctx.db, ana,
+                                        {today, QTime(10, 0), {}, 0, "consulta " + kMark, "3"});
         sql("Insert into Tarefas (Usuario, Data, DataFim, Descricao, Status, Prioridade) values "
             "(?, ?, ?, ?, '0', 1)",
             {ana, today, today, "tarefa " + kMark});
@@ -219,10 +219,8 @@ TEST(HandOver, NewUserPageGivesWayToAnyLogon) {
 // has ended.
 TEST(HandOver, LogOutFromTheIconOverReminderAndMessage) {
     Family f;
-    f.app.ctx.db.executeSql(
-        QStringLiteral("Insert into Compromissos (Usuario, Data, Hora, Compromisso, ChavePai, "
-                       "Status, Compartilhado) values (?, ?, '09:00:00', 'Dentista', 0, '0', 'N')"),
-        {f.ana, f.app.clock.today().addDays(-1)});
+    appointments::insertAppointment(
+        f.app.ctx.db, f.ana, {f.app.clock.today().addDays(-1), QTime(9, 0), {}, 0, "Dentista"});
     const std::string stored = f.rowsBesides(0);
     f.logOn(QStringLiteral("ANA"), QStringLiteral("a"));
     int shown = 0;

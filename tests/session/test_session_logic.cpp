@@ -33,7 +33,7 @@ TEST(Passwords, EveryCharacterSurvivesTheStoredForm) {
 }
 
 // What the boxes of test_key_modes do not type: control keys and the rarer refusals.
-TEST(KeyFilter, ControlKeysAndRefusals) {
+TEST(KeyFilter, ControlKeysRefusalsAndTheTwoDigitMask) {
     for (int code : {keys::Backspace, keys::CtrlC, keys::CtrlV}) {
         EXPECT_EQ(filterKey(code, false), code);
         EXPECT_EQ(filterKey(code, true), code);
@@ -45,9 +45,8 @@ TEST(KeyFilter, ControlKeysAndRefusals) {
         EXPECT_EQ(filterKey(code, true), 0) << code;
     }
     EXPECT_EQ(filterKey(0xE7, false), 0xE7);
-}
 
-TEST(KeyFilter, TwoDigitMaskWritesTheSeparator) {
+    // The two-digit mask writes the separator.
     const auto r = twoDigitMask(QStringLiteral("2"), false, '5', QLatin1Char('/'));
     EXPECT_EQ(r.kind, MaskResult::Replace);
     EXPECT_EQ(r.text, QStringLiteral("25/"));
@@ -163,13 +162,8 @@ TEST(Startup, ClaimsTheFolderCleansLeftoversAndChecksTheData) {
     // A file from before the current indexes gets them, all in one go and
     // nothing else; a file that cannot take them still starts, unchanged.
     const auto schema = [&] {
-        QStringList items;
-        for (RowSet rs = app.ctx.db.runQuery(
-                 "Select type, name, sql from sqlite_master Order By type, name");
-             !rs.eof(); rs.moveNext()) {
-            items << rs.text("type") + rs.text("name") + rs.text("sql");
-        }
-        return items;
+        return allFields(app.ctx.db.runQuery("Select * from sqlite_master Order By type, name"),
+                         "type name sql");
     };
     const QStringList current = schema();
     const QByteArray untouched = fileBytes(app.ctx.paths.dataFile());

@@ -54,15 +54,6 @@ protected:
         offerImport(app.ctx);
         openNewUser(login);
     }
-    // The same from the logon window of a started shell, answering yes.
-    void newUserAtLogon(Shell& shell, const QString& login) {
-        shell.start(false);
-        app.messages.clear();
-        QTest::keyClicks(shell.logonWindow()->txtLogin, login);
-        app.messages.answer(true);
-        shell.logonWindow()->cmdNovoUsuario->click();
-        shown = shell.mainWindow();
-    }
 };
 
 TEST_F(OldDataImport, OldSettingsPrefillTheNewUserPage) {
@@ -93,7 +84,12 @@ TEST_F(OldDataImport, OldSettingsPrefillTheNewUserPage) {
 TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
     // From the logon window: the question is asked and answered yes.
     Shell shell(app.ctx, false);
-    newUserAtLogon(shell, "ana");
+    shell.start(false);
+    app.messages.clear();
+    QTest::keyClicks(shell.logonWindow()->txtLogin, "ana");
+    app.messages.answer(true);
+    shell.logonWindow()->cmdNovoUsuario->click();
+    shown = shell.mainWindow();
     EXPECT_EQ(app.messages.texts(), QStringList{kImportQuestion});
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(box("txtDadosNome")->text(), "Ana D'Ávila");
@@ -111,20 +107,12 @@ TEST_F(OldDataImport, SavedNewUserTakesOverAppointmentsAndContactsOnce) {
     EXPECT_TRUE(passwordMatches(userRow(code).field("Senha"), "Velha"));
     EXPECT_EQ(configRow(code).integer("Intervalos"), 59);
 
-    RowSet appts = app.ctx.db.runQuery(
-        QStringLiteral("Select * from Compromissos Where Usuario = ? and Status <> '2' "
-                       "Order By Chave"),
-        {code});
-    QStringList seen;
-    for (; !appts.eof(); appts.moveNext()) {
-        seen << fields(appts, "Compromisso Status Hora");
-    }
-    EXPECT_EQ(seen,
+    EXPECT_EQ(allFields(row("Compromissos", "Usuario = ? and Status <> '2' Order By Chave", {code}),
+                        "Compromisso Status Hora"),
               (QStringList{"Dentista d'ela|0|14:00:00", "Reunião feita|1|09:00:00",
                            "Sem aviso|3|10:00:00", "Dia inteiro|3|null", "Dia feito|1|null"}));
 
-    RowSet contacts =
-        app.ctx.db.runQuery("Select * from Enderecos Where Usuario = ? Order By Chave", {code});
+    RowSet contacts = row("Enderecos", "Usuario = ? Order By Chave", {code});
     ASSERT_EQ(contacts.recordCount(), 4);
     // Ordem 1 first.
     EXPECT_EQ(fields(contacts, "Nome Empresa Aniversario ChaveAniversario"), "Caio|Oficina|null|0");

@@ -141,11 +141,8 @@ TEST(UserThroughTheShell, CreatedFromLogonThenDeletedLeavesOnlyNewUser) {
     logon->cmdNovoUsuario->click();
     MainWindow* main = shell.mainWindow();
     ASSERT_NE(main, nullptr);
-    const auto box = [main](const char* name) {
-        return main->findChild<QLineEdit*>(QLatin1String(name));
-    };
-    QTest::keyClicks(box("txtDadosNome"), "Heloisa");
-    QTest::keyClicks(box("txtDadosEmail"), "helo@exemplo.com");
+    QTest::keyClicks(main->findChild<QLineEdit*>("txtDadosNome"), "Heloisa");
+    QTest::keyClicks(main->findChild<QLineEdit*>("txtDadosEmail"), "helo@exemplo.com");
     main->findChild<QPushButton*>("cmdAgendaGravar")->click();
     EXPECT_EQ(app.messages.last(), kSettingsSaved);
     EXPECT_TRUE(main->isVisible());

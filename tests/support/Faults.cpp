@@ -1,4 +1,5 @@
 #include "support/Faults.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,15 +51,11 @@ SmallDisk::SmallDisk(const QString& folder) : folder_(folder) {
     QHash<QString, QByteArray> kept;
     const QDir dir(folder);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
-        QFile f(dir.filePath(name));
-        f.open(QIODevice::ReadOnly);
-        kept.insert(name, f.readAll());
+        kept.insert(name, fileBytes(dir.filePath(name)));
     }
     mounted_ = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=2m") == 0;
     for (auto it = kept.cbegin(); mounted_ && it != kept.cend(); ++it) {
-        QFile f(dir.filePath(it.key()));
-        f.open(QIODevice::WriteOnly);
-        f.write(it.value());
+        writeFile(dir.filePath(it.key()), it.value());
     }
 }
 

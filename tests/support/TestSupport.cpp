@@ -159,6 +159,14 @@ QString fields(const RowSet& row, const QString& columns) {
     return values.join(QLatin1Char('|'));
 }
 
+QStringList allFields(RowSet rows, const QString& columns) {
+    QStringList all;
+    for (; !rows.eof(); rows.moveNext()) {
+        all << fields(rows, columns);
+    }
+    return all;
+}
+
 QString gridRow(const Grid& grid, int row, std::initializer_list<int> columns) {
     QStringList texts;
     for (const int column : columns) {

@@ -138,6 +138,8 @@ QStringList userRows(const Db& db, qint64 user, const char* comparison = "=");
 
 // The named columns (blank-separated) of the row as "value|value|...", NULL as "null".
 QString fields(const RowSet& row, const QString& columns);
+// The same for every row of the query's result, in its order.
+QStringList allFields(RowSet rows, const QString& columns);
 
 // The trimmed texts of a grid column's filled rows, from row 1 on.
 QStringList gridColumn(const Grid& grid, int column);

@@ -84,17 +84,6 @@ class App:
         """The widget that holds the one with this role and name."""
         return self.find(role, name).get_parent()
 
-    def texts(self, role="label"):
-        return [w.get_name() for w in self.widgets(role)]
-
-    def dump(self):
-        for node in _walk(self.root):
-            try:
-                e = node.get_extents(Atspi.CoordType.SCREEN)
-                print(f"{node.get_role_name()} '{node.get_name()}' {e.x},{e.y} {e.width}x{e.height}")
-            except Exception:
-                pass
-
 
 def wait_until(probe, timeout, what):
     end = time.monotonic() + timeout
@@ -115,7 +104,7 @@ def centre(widget):
 def click(widget, button=1):
     x, y = centre(widget)
     xdotool("mousemove", "--sync", x, y)
-    window = xdotool("getmousemove" if False else "getmouselocation", "--shell")
+    window = xdotool("getmouselocation", "--shell")
     wid = dict(line.split("=") for line in window.split())["WINDOW"]
     # Without a window manager the window under the pointer is given the
     # keyboard, as a click would give it on a desktop.
