@@ -56,19 +56,15 @@ struct StandardKeys : ::testing::Test {
 // Per panel: Ctrl+N opens a new item, Ctrl+S saves it, Escape leaves a new
 // one unsaved, and Delete on its row asks first and deletes only when confirmed.
 TEST_F(StandardKeys, NewSaveEscapeAndDeleteInEveryListPanel) {
+    // Each of these panels is named after its table.
     const struct {
-        QString panel, table, editor, grid, box, slotRow;
+        QString panel, editor, grid, box, slotRow;
     } panels[] = {
-        {panel::Compromissos, "Compromissos", "frmDadosCompromisso", "grdCompromissos",
-         "txtDescricaoCompromisso", "14:00"},
-        {panel::Enderecos, "Enderecos", "frmDadosEndereco", "grdEndereco", "txtDadosEndNome", {}},
-        {panel::Financas,
-         "Financas",
-         "frmFinancasDados",
-         "grdFinancas",
-         "txtFinancasDescricao",
-         {}},
-        {panel::Tarefas, "Tarefas", "frmTarefasDados", "grdTarefas", "txtTarefaDescricao", {}},
+        {panel::Compromissos, "frmDadosCompromisso", "grdCompromissos", "txtDescricaoCompromisso",
+         "14:00"},
+        {panel::Enderecos, "frmDadosEndereco", "grdEndereco", "txtDadosEndNome", {}},
+        {panel::Financas, "frmFinancasDados", "grdFinancas", "txtFinancasDescricao", {}},
+        {panel::Tarefas, "frmTarefasDados", "grdTarefas", "txtTarefaDescricao", {}},
     };
     for (const auto& p : panels) {
         SCOPED_TRACE(p.panel.toStdString());
@@ -82,7 +78,7 @@ TEST_F(StandardKeys, NewSaveEscapeAndDeleteInEveryListPanel) {
         ASSERT_TRUE(editor->isVisible());
         press(Qt::Key_Escape);
         EXPECT_FALSE(editor->isVisible());
-        EXPECT_EQ(app.count(p.table), 0);
+        EXPECT_EQ(app.count(p.panel), 0);
 
         press(Qt::Key_N, Qt::ControlModifier);
         typeText(find(p.box), QStringLiteral("Teclado çá"));
@@ -94,7 +90,7 @@ TEST_F(StandardKeys, NewSaveEscapeAndDeleteInEveryListPanel) {
         }
         press(Qt::Key_S, Qt::ControlModifier);
         EXPECT_FALSE(editor->isVisible()) << app.messages.last().toStdString();
-        ASSERT_EQ(app.count(p.table), 1);
+        ASSERT_EQ(app.count(p.panel), 1);
         if (!p.slotRow.isEmpty()) { // at the slot selected
             EXPECT_TRUE(app.ctx.db.runQuery(QStringLiteral("Select Hora from Compromissos"))
                             .text("Hora")
@@ -103,12 +99,12 @@ TEST_F(StandardKeys, NewSaveEscapeAndDeleteInEveryListPanel) {
 
         selectRow(grid, QStringLiteral("Teclado"));
         press(Qt::Key_Delete); // not confirmed
-        EXPECT_EQ(app.count(p.table), 1);
+        EXPECT_EQ(app.count(p.panel), 1);
         EXPECT_FALSE(editor->isVisible());
         app.messages.answer(true);
         selectRow(grid, QStringLiteral("Teclado"));
         press(Qt::Key_Delete);
-        EXPECT_EQ(app.count(p.table), 0);
+        EXPECT_EQ(app.count(p.panel), 0);
         EXPECT_FALSE(editor->isVisible());
     }
     // Each panel asked twice: cancelled, then confirmed.

@@ -1,12 +1,13 @@
 #include "support/TestSupport.h"
 
-#include "appointments/ui/AppointmentsPanel.h"
 #include "db/DbError.h"
+#include "finances/LedgerStore.h"
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/Grid.h"
 #include "mainwindow/ui/MainWindow.h"
 #include "search/Search.h"
 #include "search/ui/SearchFrame.h"
+#include "tasks/TaskStore.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -34,33 +35,25 @@ struct Search : ::testing::Test {
 
     Search() {
         app.clock.set(QDateTime(kToday, QTime(9, 0)));
-        const auto sql = [&](const char* statement, const Params& params) {
-            app.ctx.db.executeSql(QLatin1String(statement), params);
-        };
-        const char* appointment = "Insert into Compromissos (Usuario, Data, Hora, Compromisso, "
-                                  "ChavePai, Status, Compartilhado) values (?, ?, ?, ?, 0, ?, ?)";
-        sql(appointment, {ana, QDate(2026, 12, 10), "15:00:00", "Consulta DENTISTA", "0", "N"});
-        sql(appointment, {bruno, QDate(2027, 1, 4), "09:00:00", "Dentista com Bruno", "0", "S"});
-        sql(appointment, {bruno, QDate(2027, 1, 5), "09:00:00", "dentista secreto", "0", "N"});
-        const char* contact = "Insert into Enderecos (Usuario, Nome, Compartilhado, "
-                              "ChaveAniversario) values (?, ?, ?, 0)";
-        sql(contact, {ana, "Dr. Dêntista Souza", "N"});
-        sql(contact, {bruno, "Clínica Dentísta", "S"});
-        sql(contact, {bruno, "Dentista particular", "N"});
-        sql("Update Enderecos set FoneCel = '(19) 99876-5432' Where Nome like 'Dr.%'", {});
-        const char* task = "Insert into Tarefas (Usuario, Data, DataFim, Descricao, Status, "
-                           "Prioridade) values (?, ?, ?, ?, '0', 1)";
-        sql(task, {ana, kToday, kToday, "Pagar o dentista"});
-        sql(task, {bruno, kToday, kToday, "dentista do Bruno"});
-        sql("Insert into Notas (Usuario, Notas) values (?, ?)",
-            {ana, "comprar pão\nligar pro DENTISTA amanhã"});
-        sql("Insert into Notas (Usuario, Notas) values (?, ?)", {bruno, "dentista bruno"});
-        sql("Insert into Financas (Usuario, Data, Descricao, Recebido, Pago, Efetuado) values "
-            "(?, ?, ?, Null, 150, 'S')",
-            {ana, QDate(2026, 11, 5), "Dentista: consulta"});
-        sql("Insert into Financas (Usuario, Data, Descricao, Recebido, Pago, Efetuado) values "
-            "(?, ?, ?, Null, 90, 'S')",
-            {bruno, QDate(2026, 11, 5), "dentista do Bruno"});
+        Db& db = app.ctx.db;
+        const char* meeting = "Insert into Compromissos (Usuario, Data, Hora, Compromisso, "
+                              "ChavePai, Status, Compartilhado) values (?, ?, ?, ?, 0, '0', ?)";
+        db.executeSql(meeting, {ana, QDate(2026, 12, 10), "15:00:00", "Consulta DENTISTA", "N"});
+        db.executeSql(meeting, {bruno, QDate(2027, 1, 4), "09:00:00", "Dentista com Bruno", "S"});
+        db.executeSql(meeting, {bruno, QDate(2027, 1, 5), "09:00:00", "dentista secreto", "N"});
+        const char* contact = "Insert into Enderecos (Usuario, Nome, FoneCel, Compartilhado, "
+                              "ChaveAniversario) values (?, ?, ?, ?, 0)";
+        db.executeSql(contact, {ana, "Dr. Dêntista Souza", "(19) 99876-5432", "N"});
+        db.executeSql(contact, {bruno, "Clínica Dentísta", {}, "S"});
+        db.executeSql(contact, {bruno, "Dentista particular", {}, "N"});
+        tasks::TaskStore(db, ana).insert({kToday, kToday, "Pagar o dentista"});
+        tasks::TaskStore(db, bruno).insert({kToday, kToday, "dentista do Bruno"});
+        const char* note = "Insert into Notas (Usuario, Notas) values (?, ?)";
+        db.executeSql(note, {ana, "comprar pão\nligar pro DENTISTA amanhã"});
+        db.executeSql(note, {bruno, "dentista bruno"});
+        const QDate november(2026, 11, 5);
+        finances::LedgerStore(db, ana).insertEntry({november, "Dentista: consulta", false, 150});
+        finances::LedgerStore(db, bruno).insertEntry({november, "dentista do Bruno", false, 90});
         app.logOn(ana);
         window.show();
         QApplication::setActiveWindow(&window);
@@ -127,38 +120,32 @@ TEST_F(Search, FindsEveryKindButNeverAnotherUsersPrivateRows) {
     EXPECT_TRUE(kinds(true, QStringLiteral("%")).isEmpty());
 }
 
+// The text the box shows: a grid's current row, an editor's selection if any.
+QString shownIn(const MainWindow& w, const char* box) {
+    QWidget* widget = w.findChild<QWidget*>(box);
+    if (auto* grid = qobject_cast<Grid*>(widget)) {
+        return grid->text(grid->currentIndex().row() + 1, 3).trimmed();
+    }
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+        const QString selected = edit->textCursor().selectedText();
+        return selected.isEmpty() ? edit->toPlainText() : selected;
+    }
+    return qobject_cast<QLineEdit*>(widget)->text();
+}
+
 TEST_F(Search, EnterOpensEachFoundRowWhereItLives) {
     const struct {
         QString row, panel;
-        std::function<void(MainWindow&)> check;
+        const char* box;
+        QString shown;
     } rows[] = {
-        {"10/12/2026 15:00|Consulta DENTISTA", panel::Compromissos,
-         [](MainWindow& w) {
-             auto* p =
-                 qobject_cast<appointments::AppointmentsPanel*>(w.panelFrame(panel::Compromissos));
-             EXPECT_EQ(p->currentDay(), QDate(2026, 12, 10));
-             const int row = p->grdCompromissos->currentIndex().row() + 1;
-             EXPECT_EQ(p->grdCompromissos->text(row, 3).trimmed(), "Consulta DENTISTA");
-         }},
-        {"|Dr. Dêntista Souza", panel::Enderecos,
-         [](MainWindow& w) {
-             EXPECT_EQ(w.findChild<QLineEdit*>("txtDadosEndNome")->text(), "Dr. Dêntista Souza");
-         }},
-        {"02/12/2026|Pagar o dentista", panel::Tarefas,
-         [](MainWindow& w) {
-             EXPECT_EQ(w.findChild<QPlainTextEdit*>("txtTarefaDescricao")->toPlainText(),
-                       "Pagar o dentista");
-         }},
-        {"|ligar pro DENTISTA amanhã", panel::Notas,
-         [](MainWindow& w) {
-             EXPECT_EQ(w.findChild<QPlainTextEdit*>("txtNotas")->textCursor().selectedText(),
-                       "ligar pro DENTISTA amanhã");
-         }},
-        {"11/2026|Dentista: consulta|Pago 150,00", panel::Financas,
-         [](MainWindow& w) {
-             EXPECT_EQ(w.findChild<QPlainTextEdit*>("txtFinancasDescricao")->toPlainText(),
-                       "Dentista: consulta");
-         }},
+        {"10/12/2026 15:00|Consulta DENTISTA", panel::Compromissos, "grdCompromissos",
+         "Consulta DENTISTA"},
+        {"|Dr. Dêntista Souza", panel::Enderecos, "txtDadosEndNome", "Dr. Dêntista Souza"},
+        {"02/12/2026|Pagar o dentista", panel::Tarefas, "txtTarefaDescricao", "Pagar o dentista"},
+        {"|ligar pro DENTISTA amanhã", panel::Notas, "txtNotas", "ligar pro DENTISTA amanhã"},
+        {"11/2026|Dentista: consulta|Pago 150,00", panel::Financas, "txtFinancasDescricao",
+         "Dentista: consulta"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.row.toStdString());
@@ -170,7 +157,7 @@ TEST_F(Search, EnterOpensEachFoundRowWhereItLives) {
         QTest::keyClick(list, Qt::Key_Return);
         EXPECT_FALSE(window.frmPesquisaGeral->isVisible());
         EXPECT_EQ(window.panelName(), r.panel);
-        r.check(window);
+        EXPECT_EQ(shownIn(window, r.box), r.shown);
     }
     // A data file gone: the program's message, and the search closes.
     const QString data = app.ctx.paths.dataFile();
