@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "appointments/AppointmentStore.h"
+#include "finances/LedgerStore.h"
 #include "mainwindow/Panels.h"
 #include "mainwindow/ui/Grid.h"
 #include "mainwindow/ui/MainWindow.h"
@@ -12,6 +13,7 @@
 #include "session/ui/LogonWindow.h"
 #include "session/ui/Shell.h"
 #include "session/ui/TrayIcon.h"
+#include "tasks/TaskStore.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -85,12 +87,8 @@ struct Family {
         sql("Insert into Notas (Usuario, Notas) values (?, 'nota do Bruno')", {bruno});
         appointments::insertAppointment(app.ctx.db, ana,
                                         {today, QTime(10, 0), {}, 0, "consulta " + kMark, "3"});
-        sql("Insert into Tarefas (Usuario, Data, DataFim, Descricao, Status, Prioridade) values "
-            "(?, ?, ?, ?, '0', 1)",
-            {ana, today, today, "tarefa " + kMark});
-        sql("Insert into Financas (Usuario, Data, Descricao, Recebido, Pago, Efetuado) values "
-            "(?, ?, ?, 0, 12.5, 'S')",
-            {ana, today, "luz " + kMark});
+        tasks::TaskStore(app.ctx.db, ana).insert({today, today, "tarefa " + kMark});
+        finances::LedgerStore(app.ctx.db, ana).insertEntry({today, "luz " + kMark, false, 12.5});
         shell.start(true);
     }
     void logOn(const QString& login, const QString& password) {
@@ -179,11 +177,10 @@ TEST(HandOver, NothingOfOneUserReachesTheNext) {
                 f.pressSavesShown();
             }
             EXPECT_EQ(f.rowsBesides(f.bruno), others);
-            EXPECT_FALSE(f.app.ctx.db
-                             .runQuery(QStringLiteral("Select * from Notas Where Usuario = ? "
-                                                      "and Notas = 'nota do Bruno'"),
-                                       {f.bruno})
-                             .eof());
+            EXPECT_EQ(
+                f.app.count(
+                    QString("Notas Where Usuario = %1 and Notas = 'nota do Bruno'").arg(f.bruno)),
+                1);
         }
     }
 }

@@ -88,7 +88,6 @@ TEST(Logon, LookupPasswordAndSessionLoad) {
               LogonResult::WrongPassword);
     EXPECT_FALSE(app.ctx.session.loggedOn());
     EXPECT_EQ(stored(), encodePassword(QStringLiteral("Segredo")));
-    EXPECT_EQ(logOn(app.ctx, kRestoreWord, {}), LogonResult::Restore);
 
     // Logins compare without regard to case, accented letters included.
     app.addUser(QStringLiteral("JOÃO"));
@@ -107,6 +106,17 @@ TEST(Logon, LookupPasswordAndSessionLoad) {
     EXPECT_FALSE(stored().toString().contains(QStringLiteral("Segredo")));
     EXPECT_EQ(logOn(app.ctx, QStringLiteral("ANA"), QStringLiteral("Segredo")),
               LogonResult::LoggedOn);
+
+    // A session end forgets the user and the settings; the windows' part is
+    // checked by the hand-over tests.
+    app.logOn(ana);
+    EXPECT_TRUE(endSession(app.ctx));
+    EXPECT_FALSE(s.loggedOn());
+    EXPECT_TRUE(s.loggedOutFlag);
+    EXPECT_EQ(s.login + s.password + s.lastPanel, "");
+    EXPECT_EQ(app.ctx.settings.configKey + app.ctx.settings.gridStep, 0);
+    app.ctx.db.executeSql(QStringLiteral("Delete from Usuarios"));
+    EXPECT_FALSE(endSession(app.ctx)) << "no user left: only a new user can be created";
 }
 
 // The start-up before the logon window: who may start, what is cleaned, what ends it.
@@ -188,20 +198,4 @@ TEST(Startup, ClaimsTheFolderCleansLeftoversAndChecksTheData) {
     EXPECT_EQ(app.messages.standard(), QStringList{kDataFileInvalid});
     writeFile(app.ctx.paths.dataFile(), QByteArray(4096, 'x'));
     EXPECT_EQ(start().exitCode, 1);
-}
-
-// What the windows forget at a session end is checked by the hand-over tests.
-TEST(SessionEnd, ForgetsTheUser) {
-    TestApp app;
-    const qint64 ana = app.addUser(QStringLiteral("ANA"), QStringLiteral("s"));
-    app.logOn(ana);
-    EXPECT_TRUE(endSession(app.ctx));
-    const Session& s = app.ctx.session;
-    EXPECT_FALSE(s.loggedOn());
-    EXPECT_TRUE(s.loggedOutFlag);
-    EXPECT_EQ(s.login + s.password + s.lastPanel, "");
-    EXPECT_EQ(app.ctx.settings.configKey + app.ctx.settings.gridStep, 0);
-
-    app.ctx.db.executeSql(QStringLiteral("Delete from Usuarios"));
-    EXPECT_FALSE(endSession(app.ctx)) << "no user left: only a new user can be created";
 }
