@@ -32,6 +32,11 @@ struct AppointmentFixture : ::testing::Test {
         return s;
     }
 
+    // Moves the day that add() writes to, as in on(2026, 1, 5).add(...).
+    AppointmentFixture& on(int y, int m, int d) {
+        day = QDate(y, m, d);
+        return *this;
+    }
     qint64 add(qint64 user, const QString& start, const QString& text,
                const QString& status = appointments::kPending, const QString& shared = "N",
                const QString& end = {}, qint64 parent = 0) {

@@ -135,8 +135,7 @@ TEST_F(CalendarPanel, ImportsAnotherCalendarsEvents) {
 // never goes out, and "from today" leaves the past behind.
 TEST_F(CalendarPanel, RoundTripIntoAnotherUsersCalendar) {
     add(beto, "09:00", "Só do Beto", kPending, "S");
-    day = QDate(2026, 11, 20);
-    add(ana, "09:00", "Passado", kDone);
+    on(2026, 11, 20).add(ana, "09:00", "Passado", kDone);
     day = QDate(2026, 12, 5);
     insertWithContinuationRows(
         db, ana, {day, QTime(8, 0), QTime(9, 30), 0, "Dentista; ida, volta", kPending, "S"}, 60);

@@ -11,13 +11,9 @@ using Week_ = test::AppointmentFixture;
 
 // The week holding New Year's Eve, each day as "dd/MM:entry;entry".
 TEST_F(Week_, WeekAcrossTheYearEndListsWhatTheDayGridsShow) {
-    const auto on = [&](int y, int m, int d) { day = QDate(y, m, d); };
-    on(2025, 12, 28);
-    add(ana, "10:00", "Missa");
-    on(2025, 12, 27);
-    add(ana, "10:00", "Antes");
-    on(2025, 12, 31);
-    add(ana, "08:00", "Academia", kDone);
+    on(2025, 12, 28).add(ana, "10:00", "Missa");
+    on(2025, 12, 27).add(ana, "10:00", "Antes");
+    on(2025, 12, 31).add(ana, "08:00", "Academia", kDone);
     addBirthday(ana, "Carla");
     addBirthday(beto, "Duda", "S");
     add(beto, "20:00", "Ceia", kPending, "S");
@@ -25,10 +21,8 @@ TEST_F(Week_, WeekAcrossTheYearEndListsWhatTheDayGridsShow) {
     add(beto, "21:30", "Privado");
     Appointment party{day, QTime(22, 0), QTime(23, 59), 0, "Réveillon", kPending, "N"};
     const qint64 key = insertWithContinuationRows(db, ana, party, 30);
-    on(2026, 1, 1);
-    add(ana, "00:30", "Réveillon", kPending, "N", {}, key); // runs past midnight
-    on(2026, 1, 4);
-    add(ana, "09:00", "Trabalho");
+    on(2026, 1, 1).add(ana, "00:30", "Réveillon", kPending, "N", {}, key); // runs past midnight
+    on(2026, 1, 4).add(ana, "09:00", "Trabalho");
 
     const QString newYear = "01/01:00:30 Réveillon";
     const struct {
