@@ -79,6 +79,17 @@ TEST_F(ContactsPanelTest, LettersAndSearchChooseTheList) {
     // Reopening the panel shows the header only again.
     panel.load();
     EXPECT_EQ(grid.rows(), 1);
+
+    // A session end forgets the list, the open contact and the letter.
+    letterButton(4)->click(); // "D"
+    grid.clickRow(1);
+    ASSERT_TRUE(detail.isVisible());
+    app.ctx.resets.runAll();
+    EXPECT_EQ(grid.rows(), 1);
+    EXPECT_FALSE(detail.isVisible());
+    EXPECT_TRUE(panel.state().filter.isEmpty());
+    EXPECT_EQ(panel.state().selectedKey, 0);
+    EXPECT_EQ(letterButton(4)->palette().color(QPalette::Button), LetterBar::normalColour());
 }
 
 TEST_F(ContactsPanelTest, NewContactIsCheckedSavedAndListed) {
@@ -207,21 +218,6 @@ TEST_F(ContactsPanelTest, RowsOpenForEditingOrReadingAndDeleteAsksFirst) {
     EXPECT_EQ(app.count("Enderecos"), 1);
     EXPECT_FALSE(detail.isVisible());
     EXPECT_TRUE(panel.txtEnderecoSemRegistro->isVisible());
-}
-
-TEST_F(ContactsPanelTest, TheSessionEndForgetsTheList) {
-    save(ana, "Fábio");
-    letterButton(6)->click();
-    EXPECT_EQ(gridNames(), QStringList({"Fábio"}));
-    grid.clickRow(1);
-    ASSERT_TRUE(detail.isVisible());
-
-    app.ctx.resets.runAll();
-    EXPECT_EQ(grid.rows(), 1);
-    EXPECT_FALSE(detail.isVisible());
-    EXPECT_TRUE(panel.state().filter.isEmpty());
-    EXPECT_EQ(panel.state().selectedKey, 0);
-    EXPECT_EQ(letterButton(6)->palette().color(QPalette::Button), LetterBar::normalColour());
 }
 
 // In the real main window the print button follows the contact frame, also

