@@ -81,6 +81,13 @@ TEST(ReportRecords, PaddingAmountsAndOddRecords) {
 
 // A logged-on user of a fresh data file, with helpers that write rows as the
 // panels would.
+// What the report draws, written down.
+ReportTranscript transcriptOf(const Report& report) {
+    ReportTranscript transcript;
+    report.write(transcript);
+    return transcript;
+}
+
 struct ReportData : ::testing::Test {
     test::TestApp app;
     qint64 ana = 0;
@@ -152,15 +159,12 @@ TEST_F(ReportData, PageFrameAndPageBreaksOfTheTaskReport) {
                            "R 100 500 11200 500", "T 100 600 " + footer1.chopped(2) + "02"}));
 
     // 33 tasks end at exactly y = 13964: no break.
-    ReportTranscript shorter;
     app.ctx.db.executeSql("delete from Tarefas where Descricao = 'Tarefa 33'");
-    tasksReport(app.ctx).write(shorter);
-    EXPECT_EQ(shorter.entries().count("P"), 0);
+    EXPECT_EQ(transcriptOf(tasksReport(app.ctx)).entries().count("P"), 0);
 
     // Ten pages: the footer of the last one reads 10.
     tasks(33, 34 * 9 + 1);
-    ReportTranscript ten;
-    tasksReport(app.ctx).write(ten);
+    const ReportTranscript ten = transcriptOf(tasksReport(app.ctx));
     EXPECT_EQ(ten.entries().count("P"), 9);
     EXPECT_TRUE(ten.entries().last().endsWith("Página : 10"));
 }
@@ -211,18 +215,15 @@ TEST_F(ReportData, AppointmentsOfTheDay) {
     EXPECT_EQ(body(out), records) << "birthdays above";
 
     app.ctx.settings.birthdayPosition = "D";
-    ReportTranscript below;
-    appointmentsReport(app.ctx, QDate(2026, 3, 15)).write(below);
+    const ReportTranscript below = transcriptOf(appointmentsReport(app.ctx, QDate(2026, 3, 15)));
     EXPECT_EQ(body(below), (QStringList{records[1], records[2], records[3], records[0]}));
 
     app.ctx.settings.birthdayPosition = "X";
     app.ctx.settings.showShared = false;
-    ReportTranscript own;
-    appointmentsReport(app.ctx, QDate(2026, 3, 15)).write(own);
+    const ReportTranscript own = transcriptOf(appointmentsReport(app.ctx, QDate(2026, 3, 15)));
     EXPECT_EQ(body(own), (QStringList{records[1], records[2]}));
 
-    ReportTranscript empty;
-    appointmentsReport(app.ctx, QDate(2026, 3, 17)).write(empty);
+    const ReportTranscript empty = transcriptOf(appointmentsReport(app.ctx, QDate(2026, 3, 17)));
     EXPECT_EQ(empty.entries().size(), 4) << "title, rule, closing rule and footer";
 }
 
@@ -254,15 +255,13 @@ TEST_F(ReportData, AddressBook) {
     EXPECT_EQ(lines[23], "    " + description(201).mid(200));
 
     // The filter of the contact list, bound: an apostrophe is just a character.
-    ReportTranscript filtered;
-    contactsReport(app.ctx, contacts::ContactFilter::search({"alice d'", {}, {}, {}}))
-        .write(filtered);
-    EXPECT_EQ(filtered.textLines().size(), 1 + 8 + 1);
+    const auto filter = contacts::ContactFilter::search;
+    EXPECT_EQ(
+        transcriptOf(contactsReport(app.ctx, filter({"alice d'", {}, {}, {}}))).textLines().size(),
+        1 + 8 + 1);
 
     // No contact: nothing at all is written.
-    ReportTranscript none;
-    contactsReport(app.ctx, contacts::ContactFilter::search({"ninguém", {}, {}, {}})).write(none);
-    EXPECT_TRUE(none.isEmpty());
+    EXPECT_TRUE(transcriptOf(contactsReport(app.ctx, filter({"ninguém", {}, {}, {}}))).isEmpty());
 }
 
 TEST_F(ReportData, AddressBookNeverBreaksAfterTheLastContact) {
@@ -275,8 +274,7 @@ TEST_F(ReportData, AddressBookNeverBreaksAfterTheLastContact) {
     EXPECT_EQ(entriesStarting("R ").last(), "R 100 14780 11200 14780");
 
     contact(ana, "Contato 10");
-    ReportTranscript eleven;
-    contactsReport(app.ctx).write(eleven);
+    const ReportTranscript eleven = transcriptOf(contactsReport(app.ctx));
     EXPECT_EQ(eleven.entries().count("P"), 1);
     EXPECT_TRUE(eleven.entries().last().endsWith("Página : 02"));
 }
@@ -310,8 +308,7 @@ TEST_F(ReportData, LedgerMonthWithItsBalances) {
         << "100 + 50 - 30,25: the planned entries do not count";
     EXPECT_TRUE(lines.last().endsWith("Página : 01"));
 
-    ReportTranscript empty;
-    ledgerReport(app.ctx, 2, 2026).write(empty);
+    const ReportTranscript empty = transcriptOf(ledgerReport(app.ctx, 2, 2026));
     EXPECT_EQ(empty.textLines().mid(1, 2),
               (QStringList{blanks(75) + "Saldo Inicial : " + "           0,00",
                            blanks(75) + "  Saldo Atual : " + "           0,00"}));

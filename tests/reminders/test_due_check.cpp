@@ -204,16 +204,14 @@ TEST_F(DueChecking, FailingStepIsReportedWithItsNumber) {
     app.ctx.settings.checkInterval = 1;
     add(QDate(2026, 3, 15), QTime(7, 0));
     actions.push_back([&](const DueItem&) { throw DbError(3021, "Sem registro"); });
-    TickResult r = check.tick();
-    EXPECT_TRUE(r.failed);
+    EXPECT_TRUE(check.tick().failed);
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0].text(), "3 - 3021 - Sem registro");
     EXPECT_EQ(check.counter(), 1); // the failed tick ended where it failed
     EXPECT_FALSE(check.busy());
 
     db.executeSql("Drop Table Compromissos");
-    r = check.tick();
-    EXPECT_TRUE(r.failed);
+    EXPECT_TRUE(check.tick().failed);
     ASSERT_EQ(failures.size(), 2u);
     EXPECT_EQ(failures[1].step, DueCheck::ReadDue);
     EXPECT_TRUE(failures[1].text().startsWith("1 - "));
