@@ -99,7 +99,7 @@ struct NotesLogic : TaskLogic {
     }
 };
 
-TEST_F(NotesLogic, OneRowPerUserMadeByTheFirstSave) {
+TEST_F(NotesLogic, OneRowPerUserMadeByTheFirstSaveAndTextNeverDropped) {
     EXPECT_EQ(notes.load(), "");
     notes.save("  \n\t "); // nothing to keep and no row to clear
     EXPECT_EQ(app.count("Notas"), 0);
@@ -118,11 +118,9 @@ TEST_F(NotesLogic, OneRowPerUserMadeByTheFirstSave) {
     notes.save("De novo");
     EXPECT_EQ(app.count("Notas"), 1);
     // Clearing and another user's notes are driven through NotesPanelTest.
-}
 
-TEST_F(NotesLogic, TextIsNeverDroppedWhenTheRowWentAway) {
-    notes.save("Primeira");
-    // The row was removed behind the panel's back (the user deleted elsewhere).
+    // The row was removed behind the panel's back (the user deleted elsewhere):
+    // the text is never dropped.
     app.ctx.db.executeSql("Delete from Notas");
     notes.save("Segunda");
     EXPECT_EQ(stored().text("Notas"), "Segunda");
