@@ -10,15 +10,12 @@ namespace {
 using DaySchedule_ = test::AppointmentFixture;
 
 TEST_F(DaySchedule_, SlotWalkOfAnEmptyDay) {
-    struct Case {
-        const char* start;
-        const char* end;
-        int step;
-        int rows;
+    const struct {
+        const char *start, *end;
+        int step, rows;
         const char* last;
         int width;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"08:00", "18:00", 30, 21, "18:00|", kDescriptionNarrow},
         {"00:00", "23:59", 60, 24, "23:00|", kDescriptionNarrow},
         {"08:05", "17:05", 60, 10, "17:05|", kDescriptionWide},
@@ -32,7 +29,7 @@ TEST_F(DaySchedule_, SlotWalkOfAnEmptyDay) {
         {"08:00", "10:00", 0, 3, "10:00|", kDescriptionWide},
         {"23:00", "23:59", 1, 60, "23:59|", kDescriptionNarrow},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.start) + "-" + c.end + " / " + std::to_string(c.step));
         const auto schedule = buildDaySchedule(db, settings(c.start, c.end, c.step), day);
         const QStringList got = lines(schedule);

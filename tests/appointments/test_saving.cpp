@@ -22,13 +22,11 @@ EditorSave newAppointment(const QDate& day, const QString& start, const QString&
 }
 
 TEST_F(Saving, ContinuationRowsFillTheSpan) {
-    struct Case {
-        const char* start;
-        const char* end;
+    const struct {
+        const char *start, *end;
         int step;
         QStringList continuation;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"08:00", "10:00", 30, {"08:30", "09:00", "09:30", "10:00"}},
         {"08:00", "09:45", 30, {"08:30", "09:00", "09:30", "09:45"}},
         {"08:00", "08:15", 30, {"08:15"}},
@@ -36,7 +34,7 @@ TEST_F(Saving, ContinuationRowsFillTheSpan) {
         {"23:00", "23:59", 30, {"23:30", "23:59"}},
         {"08:00", "", 30, {}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.start) + "-" + c.end);
         db.executeSql("Delete from Compromissos");
         const QVector<qint64> keys =
@@ -159,18 +157,14 @@ TEST_F(Saving, RepetitionsWriteEachDayWithItsOwnContinuationRows) {
 }
 
 TEST_F(Saving, EditorChecksInOrder) {
-    struct Case {
-        const char* start;
-        const char* end;
-        const char* description;
-        const char* message;
-        int icon;
-        EditorField focus;
-    };
     const char* kBadStart = "Informe um Horário Válido para o Início do Compromisso!";
     const char* kStartAfterEnd =
         "Hora de Início não pode ser Maior ou Igual que Hora Final do Compromisso!";
-    const Case failures[] = {
+    const struct {
+        const char *start, *end, *description, *message;
+        int icon;
+        EditorField focus;
+    } failures[] = {
         {"  ", "", "", "Informe o Horário para o Início do Compromisso!", msg::Information,
          EditorField::Start},
         {"25:00", "", "x", kBadStart, msg::Serious, EditorField::Start},
@@ -184,7 +178,7 @@ TEST_F(Saving, EditorChecksInOrder) {
         {"10:00", "", " \n ", "Informe uma Descrição do Compromisso !", msg::Information,
          EditorField::Description},
     };
-    for (const Case& c : failures) {
+    for (const auto& c : failures) {
         SCOPED_TRACE(std::string(c.start) + "-" + c.end);
         const EditorCheck check = checkEditor(c.start, c.end, c.description);
         EXPECT_FALSE(check.passed());

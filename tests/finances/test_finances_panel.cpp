@@ -90,8 +90,7 @@ TEST_F(FinancesPanelTest, EntrySavedBalanceCarriedForwardAndShownInTheNextMonth)
     EXPECT_EQ(p->grdFinancas->rows(), 1);
 
     // The month chosen stays for the next opening of the panel.
-    window.pressPanel(panel::Inicial);
-    window.pressPanel(panel::Financas);
+    open();
     EXPECT_EQ(p->cmbFinancasMes->currentText(), "  Abril");
     EXPECT_EQ(p->txtFinancasSaldoInicial->text(), "112,60");
 }
@@ -187,8 +186,7 @@ TEST_F(FinancesPanelTest, BadAmountsChangeNothingAndTheSessionEndForgetsTheMonth
     EXPECT_TRUE(p->frmFinancasGrade->isEnabled());
     app.clock.set(QDateTime(QDate(2027, 8, 1), QTime(9, 0)));
     app.logOn(app.addUser("BETO"));
-    window.pressPanel(panel::Inicial);
-    window.pressPanel(panel::Financas);
+    open();
     EXPECT_EQ(p->cmbFinancasMes->currentText(), "  Agosto");
     EXPECT_EQ(p->txtFinancasAno->text(), "2027");
 }

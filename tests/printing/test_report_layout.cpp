@@ -26,16 +26,15 @@ QString description(int n) {
 }
 
 TEST(ReportText, WrappedDescriptionsAndTheirContinuationLines) {
-    struct Layout {
+    const struct {
         int width, max, prefixBlanks;
         std::vector<std::pair<int, int>> lengthsAndLines;
-    };
-    const Layout layouts[] = {
+    } layouts[] = {
         {68, 4, 20, {{68, 1}, {69, 2}, {136, 2}, {137, 3}, {204, 3}, {205, 4}, {255, 4}}}, // tasks
         {63, 4, 13, {{63, 1}, {64, 2}, {126, 2}, {127, 3}, {189, 3}, {190, 4}, {255, 4}}}, // ledger
         {88, 3, 16, {{88, 1}, {89, 2}, {176, 2}, {177, 3}, {255, 3}}}, // appointments
     };
-    for (const Layout& layout : layouts) {
+    for (const auto& layout : layouts) {
         const QString prefix = blanks(layout.prefixBlanks) + QStringLiteral("| ");
         for (const auto& [length, lines] : layout.lengthsAndLines) {
             const QString text = description(length);

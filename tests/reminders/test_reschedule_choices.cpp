@@ -23,12 +23,11 @@ QDateTime dt(int y, int m, int d, int h, int n) {
 // Exact amounts count from now and cross midnight; calendar steps keep the day
 // or take the month's last. A list with an end time offers only the day choices.
 TEST(RescheduleChoices, AdvanceByEachKindOfChoice) {
-    struct Case {
+    const struct {
         QDateTime from;
         const char* choice;
         QDateTime to;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {dt(2026, 3, 15, 14, 7), "  30 minutos", dt(2026, 3, 15, 14, 37)},
         {dt(2026, 3, 15, 23, 50), "  15 minutos", dt(2026, 3, 16, 0, 5)},
         {dt(2026, 12, 31, 20, 0), "  12 horas", dt(2027, 1, 1, 8, 0)},
@@ -44,7 +43,7 @@ TEST(RescheduleChoices, AdvanceByEachKindOfChoice) {
         {dt(2028, 2, 29, 8, 0), "   1 ano", dt(2029, 2, 28, 8, 0)},
         {dt(2026, 3, 15, 8, 0), "   1 ano", dt(2027, 3, 15, 8, 0)},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.from.toString(Qt::ISODate).toStdString() + c.choice);
         EXPECT_EQ(advance(c.from, choice(QString::fromUtf8(c.choice))), c.to);
     }

@@ -27,12 +27,6 @@ TEST_F(SettingsSave, FirstFailingCheckWinsAndNothingIsWritten) {
     box("txtSenhaReNova")->setText("outra");
     const QByteArray before = dataBytes();
 
-    struct Step {
-        std::function<void()> fix; // applied before the save
-        const char* message;
-        int icon;
-        const char* focus;
-    };
     const auto set = [this](const char* name, const char* text) {
         return [this, name, text] { box(name)->setText(QString::fromUtf8(text)); };
     };
@@ -42,7 +36,12 @@ TEST_F(SettingsSave, FirstFailingCheckWinsAndNothingIsWritten) {
     const char* kCheckBounds =
         "Informe no mínimo 1 ou no máximo 60 minutos para o Tempo de Checagem!";
     const int I = msg::Information, S = msg::Serious;
-    const Step steps[] = {
+    const struct {
+        std::function<void()> fix; // applied before the save
+        const char* message;
+        int icon;
+        const char* focus;
+    } steps[] = {
         {[] {}, "Informe o Nome!", I, "txtDadosNome"},
         {[this] { type("txtDadosNome", "Ana Souza"); }, "Informe o Email!", I, "txtDadosEmail"},
         {set("txtDadosEmail", "ana.exemplo.com"), "Informe um Email Válido!", S, "txtDadosEmail"},
@@ -72,7 +71,7 @@ TEST_F(SettingsSave, FirstFailingCheckWinsAndNothingIsWritten) {
         {set("txtAgendaTempoChecagem", "61"), kCheckBounds, I, "txtAgendaTempoChecagem"},
         {set("txtAgendaTempoChecagem", "0"), kCheckBounds, I, "txtAgendaTempoChecagem"},
     };
-    for (const Step& step : steps) {
+    for (const auto& step : steps) {
         step.fix();
         app.messages.clear();
         click("cmdAgendaGravar");
