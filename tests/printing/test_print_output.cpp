@@ -1,4 +1,5 @@
 #include "appointments/AppointmentStore.h"
+#include "finances/LedgerStore.h"
 #include "printing/Reports.h"
 #include "printing/ui/PrintReport.h"
 #include "printing/ui/PrinterSurface.h"
@@ -138,16 +139,13 @@ struct PrintOutput : ::testing::Test {
     }
 };
 
-TEST_F(PrintOutput, TheReportFontIsFixedPitch) {
+TEST_F(PrintOutput, AFixedPitchFontAndAPrinterGetsTheJobOrTheUserGetsACopy) {
     const QFont font = PrinterSurface::reportFont();
     EXPECT_TRUE(QFontInfo(font).fixedPitch()) << QFontInfo(font).family().toStdString();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    PrinterSurface surface(printer);
-    EXPECT_NEAR(surface.lineHeight(), 204, 20) << "one 9-point line, in twips";
-}
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    EXPECT_NEAR(PrinterSurface(pdf).lineHeight(), 204, 20) << "one 9-point line, in twips";
 
-TEST_F(PrintOutput, APrinterGetsTheJobOrTheUserGetsACopy) {
     TestDestinations printer(TestDestinations::Accepting);
     printReport(app.ctx, tasksReport(app.ctx), printer);
     EXPECT_EQ(app.messages.texts(), QStringList{"Documento Impresso com Sucesso"});
@@ -237,9 +235,7 @@ TEST_F(PrintOutput, TheRealPrintSystemDecidesWhatWasPrinted) {
     Db& db = app.ctx.db;
     db.executeSql("insert into Enderecos (Usuario,Nome,Compartilhado) values (?,'Bia','N')", {ana});
     appointments::insertAppointment(db, ana, {QDate(2026, 3, 15), QTime(10, 0), {}, 0, "Dentista"});
-    db.executeSql("insert into Financas (Usuario,Data,Descricao,Pago,Efetuado) values "
-                  "(?,'2026-03-05','Luz',90,'N')",
-                  {ana});
+    finances::LedgerStore(db, ana).insertEntry({QDate(2026, 3, 5), "Luz", false, 90, false});
     TestDestinations system(TestDestinations::System);
     for (const Report& report :
          {appointmentsReport(app.ctx, QDate(2026, 3, 15)), contactsReport(app.ctx),

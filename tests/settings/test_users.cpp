@@ -83,16 +83,12 @@ void fillRows(const Db& db, qint64 code) {
     }
 }
 
-int owned(const TestApp& app, qint64 code) {
-    return static_cast<int>(userRows(app.ctx.db, code).size());
-}
-
 TEST_F(NewAndDeletedUsers, DeletingUserNeedsHisPasswordAndConfirmationAndKeepsOthersRows) {
     const qint64 gone = app.addUser("FABIO", "chave");
     const qint64 stays = app.addUser("GIL");
     fillRows(app.ctx.db, gone);
     fillRows(app.ctx.db, stays);
-    ASSERT_EQ(owned(app, gone), 8);
+    ASSERT_EQ(userRows(app.ctx.db, gone).size(), 8);
     openFor(gone);
     QSignalSpy deleted(window.get(), &MainWindow::userDeleted);
     const QByteArray before = dataBytes();
@@ -116,8 +112,8 @@ TEST_F(NewAndDeletedUsers, DeletingUserNeedsHisPasswordAndConfirmationAndKeepsOt
     app.messages.answer(true);
     click("cmdExcluirUsuario");
     EXPECT_EQ(deleted.count(), 1);
-    EXPECT_EQ(owned(app, gone), 0);
-    EXPECT_EQ(owned(app, stays), 8);
+    EXPECT_EQ(userRows(app.ctx.db, gone).size(), 0);
+    EXPECT_EQ(userRows(app.ctx.db, stays).size(), 8);
 }
 
 // The whole life of a user through the real windows: created from the logon
@@ -154,7 +150,7 @@ TEST(UserThroughTheShell, CreatedFromLogonThenDeletedLeavesOnlyNewUser) {
     main->openSettings();
     app.messages.answer(true);
     main->findChild<QPushButton*>("cmdExcluirUsuario")->click();
-    EXPECT_EQ(owned(app, code), 0);
+    EXPECT_EQ(userRows(app.ctx.db, code).size(), 0);
     EXPECT_FALSE(main->isVisible());
     EXPECT_FALSE(app.ctx.session.loggedOn());
     onlyNewUser();
