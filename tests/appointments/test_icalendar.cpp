@@ -41,21 +41,17 @@ struct CalendarPanel : test::AppointmentFixture {
     }
     QString exportChoice(const QString& path, int choice) {
         test::answerFileDialog(path);
-        panel->findChild<QPushButton*>("cmdCompromissoExportar")
-            ->menu()
-            ->actions()
-            .at(choice)
-            ->trigger();
+        panel->exchangeButtons->exportButton->menu()->actions().at(choice)->trigger();
         return app.messages.last();
     }
     // The filled rows of the day's grid as "time|description".
     QStringList gridOf(const QDate& d) {
         panel->showDay(d);
+        const Grid& g = *panel->grdCompromissos;
         QStringList out;
-        for (int r = 1; r < panel->grdCompromissos->rows(); ++r) {
-            if (!panel->grdCompromissos->text(r, 3).trimmed().isEmpty()) {
-                out << panel->grdCompromissos->text(r, 2).trimmed() + "|" +
-                           panel->grdCompromissos->text(r, 3).trimmed();
+        for (int r = 1; r < g.rows(); ++r) {
+            if (!g.text(r, 3).trimmed().isEmpty()) {
+                out << g.text(r, 2).trimmed() + "|" + g.text(r, 3).trimmed();
             }
         }
         return out;

@@ -32,23 +32,7 @@ struct CalculatorWindowTest : ::testing::Test {
     std::string shown() const { return display->text().toStdString(); }
 };
 
-TEST_F(CalculatorWindowTest, ShowAndHideWithTheButton) {
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(cmdCalculadora.toolTip(), "Esconder Calculadora");
-    EXPECT_EQ(window.focusWidget(), display);
-    window.toggle(&cmdCalculadora);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(cmdCalculadora.toolTip(), "Exibir Calculadora");
-    window.toggle(&cmdCalculadora);
-    window.close(); // the window's own close
-    EXPECT_EQ(cmdCalculadora.toolTip(), "Exibir Calculadora");
-
-    app.ctx.session.newUserMode = true;
-    window.toggle(&cmdCalculadora);
-    EXPECT_FALSE(window.isVisible()) << "inert while a new user is being created";
-}
-
-TEST_F(CalculatorWindowTest, KeyboardInTheDisplay) {
+TEST_F(CalculatorWindowTest, KeyboardInTheDisplayAndTheButtonShowsAndHides) {
     QTest::keyClicks(display, "5+3");
     QTest::keyClick(display, Qt::Key_Return);
     EXPECT_EQ(shown(), "8,00");
@@ -79,6 +63,21 @@ TEST_F(CalculatorWindowTest, KeyboardInTheDisplay) {
     EXPECT_EQ(shown(), "1,5") << "the comma and the keypad's decimal key are the decimal point";
     QTest::keyClick(display, Qt::Key_Return);
     EXPECT_EQ(shown(), "3,75");
+
+    // Shown and hidden with the button.
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(cmdCalculadora.toolTip(), "Esconder Calculadora");
+    EXPECT_EQ(window.focusWidget(), display);
+    window.toggle(&cmdCalculadora);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(cmdCalculadora.toolTip(), "Exibir Calculadora");
+    window.toggle(&cmdCalculadora);
+    window.close(); // the window's own close
+    EXPECT_EQ(cmdCalculadora.toolTip(), "Exibir Calculadora");
+
+    app.ctx.session.newUserMode = true;
+    window.toggle(&cmdCalculadora);
+    EXPECT_FALSE(window.isVisible()) << "inert while a new user is being created";
 }
 
 TEST_F(CalculatorWindowTest, KeypadPercentAndMemory) {
