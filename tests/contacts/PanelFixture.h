@@ -57,13 +57,7 @@ struct ContactsPanelFixture : ContactBook {
         }
         return nullptr;
     }
-    QStringList gridNames() const {
-        QStringList list;
-        for (int r = 1; r < grid.rows(); ++r) {
-            list << grid.text(r, 1).mid(4);
-        }
-        return list;
-    }
+    QStringList gridNames() const { return gridColumn(grid, 1); }
     void typeInto(QWidget* box, const QString& text) {
         box->setFocus();
         QTest::keyClicks(box, text);

@@ -7,18 +7,10 @@
 #include "session/PasswordHash.h"
 #include "session/Users.h"
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QPointer>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
-#include <QWidget>
 #include <cmath>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace orv::test {
 
@@ -184,10 +176,6 @@ QStringList gridColumn(const Grid& grid, int column) {
     }
     return texts;
 }
-
-} // namespace orv::test
-
-namespace orv::test {
 
 void typeText(QWidget* widget, const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
