@@ -3,6 +3,7 @@
 #include "appointments/AppointmentStore.h"
 #include "appointments/DaySchedule.h"
 #include "session/AppContext.h"
+#include "session/Users.h"
 
 namespace orv::appointments {
 namespace {
@@ -40,9 +41,9 @@ RowSet queryScheduleRows(const Db& db, const ScheduleSettings& s, const QDate& f
                   hora;
     Params params{s.user, first, last};
     if (s.showShared) {
-        sql += QStringLiteral(" Union All Select ") + kColumns +
-               QStringLiteral(",(Select Login from Usuarios Where Usuarios.Codigo = "
-                              "Compromissos.Usuario) as NomeUsuario,Data from Compromissos Where "
+        sql += QStringLiteral(" Union All Select ") + kColumns + QLatin1Char(',') +
+               ownerLoginColumn(QStringLiteral("Compromissos")) +
+               QStringLiteral(" as NomeUsuario,Data from Compromissos Where "
                               "Usuario <> ? and Data Between ? and ? and Compartilhado = ?") +
                hora +
                (timed ? QStringLiteral(" and Status <> ?")

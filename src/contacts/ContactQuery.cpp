@@ -1,5 +1,7 @@
 #include "contacts/ContactQuery.h"
 
+#include "session/Users.h"
+
 namespace orv::contacts {
 
 BoundQuery contactQuery(qint64 user, bool showShared, const ContactFilter& filter,
@@ -14,9 +16,9 @@ BoundQuery contactQuery(qint64 user, bool showShared, const ContactFilter& filte
     };
     select(QStringLiteral("Select *,'' as NomeUsuario from Enderecos Where Usuario = ? "), {user});
     if (showShared) {
-        select(QStringLiteral("Select *,(Select Login from Usuarios Where Codigo = Usuario) as "
-                              "NomeUsuario from Enderecos Where Usuario <> ? and "
-                              "Compartilhado = 'S' "),
+        select(QStringLiteral("Select *,") + ownerLoginColumn(QStringLiteral("Enderecos")) +
+                   QStringLiteral(" as NomeUsuario from Enderecos Where Usuario <> ? and "
+                                  "Compartilhado = 'S' "),
                {user});
     }
     // The selects never share a row (one owner each, one part each), so they

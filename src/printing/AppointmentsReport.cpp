@@ -2,6 +2,7 @@
 #include "printing/ReportPage.h"
 #include "printing/ReportText.h"
 #include "printing/Reports.h"
+#include "session/Users.h"
 
 #include <QLocale>
 
@@ -21,10 +22,11 @@ RowSet timedRows(const AppContext& ctx, const QString& day) {
                        "Where Usuario = ? and Data = ? and Hora Is Not Null and ChavePai = 0 ");
     Params params{user, day};
     if (ctx.settings.showShared) {
-        sql += QStringLiteral(
-            "Union Select Chave,Hora,HoraFim,Compromisso,(Select Login from Usuarios Where "
-            "Codigo = Usuario) as NomeUsuario from Compromissos Where Usuario <> ? and Data = ? "
-            "and Compartilhado = 'S' and Hora Is Not Null and Status <> '1' and ChavePai = 0 ");
+        sql += QStringLiteral("Union Select Chave,Hora,HoraFim,Compromisso,") +
+               ownerLoginColumn(QStringLiteral("Compromissos")) +
+               QStringLiteral(" as NomeUsuario from Compromissos Where Usuario <> ? and Data = ? "
+                              "and Compartilhado = 'S' and Hora Is Not Null and Status <> '1' "
+                              "and ChavePai = 0 ");
         params << user << day;
     }
     sql += QStringLiteral("Order By Hora,Chave");

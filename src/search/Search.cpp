@@ -4,6 +4,7 @@
 #include "db/RowCursor.h"
 #include "db/TextFolding.h"
 #include "mainwindow/Panels.h"
+#include "session/Users.h"
 
 #include <QHash>
 #include <QStringMatcher>
@@ -16,9 +17,6 @@ namespace {
 
 // Ends each folded text in the index; typed words never hold it.
 constexpr QChar kEnd = QChar(0);
-
-const QString kOwner =
-    QStringLiteral("(Select Login from Usuarios Where Usuarios.Codigo = t.Usuario)");
 
 // One kind's rows: the user's own, then (when shown) others' shared ones,
 // each with its folded text (Dobrado) to match against. Every kind gives the
@@ -54,7 +52,7 @@ void run(const Db& db, const Scope& scope, const KindQuery& k,
     QString sql = head.arg(QStringLiteral("''")) + QStringLiteral("Usuario = ?") + k.rows;
     Params params{scope.user};
     if (scope.showShared && !k.shared.isEmpty()) {
-        sql += QStringLiteral(" Union All ") + head.arg(kOwner) +
+        sql += QStringLiteral(" Union All ") + head.arg(ownerLoginColumn(QStringLiteral("t"))) +
                QStringLiteral("Usuario <> ? and ") + k.shared + k.rows;
         params << scope.user;
     }

@@ -37,6 +37,11 @@ void readSettings(AppContext& ctx) {
     s.showShared = rs.text(QStringLiteral("VisualizarCompartilhamento")) == QLatin1String("S");
 }
 
+QString ownerLoginColumn(const QString& table) {
+    return QStringLiteral("(Select Login from Usuarios Where Usuarios.Codigo = %1.Usuario)")
+        .arg(table);
+}
+
 QString readImportFlag(const Db& db) {
     const RowSet rs = db.runQuery(QStringLiteral("Select * from Sistema"));
     return rs.eof() ? QString() : rs.text(QStringLiteral("EfetuoImportacao"));

@@ -16,6 +16,9 @@ void readSettings(AppContext& ctx);
 // The import flag text of the Sistema row.
 QString readImportFlag(const Db& db);
 
+// The login of a row's owner, as a column of a query on `table` (its name or alias).
+QString ownerLoginColumn(const QString& table);
+
 // True when no user exists in the data file.
 bool noUsers(const Db& db);
 
