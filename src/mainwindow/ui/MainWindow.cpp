@@ -275,8 +275,7 @@ void MainWindow::addStandardKeys() {
         }
     });
     key(Qt::CTRL | Qt::Key_S, [this] {
-        // The settings page of a new user stands outside the panels.
-        if (Panel* shown = ctx_.session.newUserMode ? settings_ : shownPanel()) {
+        if (Panel* shown = shownPanel()) {
             shown->saveOpen();
         }
     });
@@ -404,6 +403,7 @@ void MainWindow::loadSequence() {
         lblIdentCelular->setText(identity.mobilePhone);
         lblIdentEmail->setText(identity.email);
         settings_->fillForNewUser();
+        panelName_ = panel::Configuracao;
         showPanel(panel::Configuracao);
         return;
     }
