@@ -202,11 +202,15 @@ void AppointmentsPanel::showView(bool week) {
     }
 }
 
-void AppointmentsPanel::openFromWeek(qint64 key, const QDate& day) {
+int AppointmentsPanel::showInDay(qint64 key, const QDate& day) {
     applyView(false);
     showDay(day);
+    return grdCompromissos->selectKey(key);
+}
+
+void AppointmentsPanel::openFromWeek(qint64 key, const QDate& day) {
     // As a click on its row: the editor opens, or a birthday's row stays current.
-    const int row = grdCompromissos->selectKey(key);
+    const int row = showInDay(key, day);
     grdCompromissos->setFocus(Qt::OtherFocusReason);
     grdCompromissos->clickRow(row);
 }
@@ -214,9 +218,7 @@ void AppointmentsPanel::openFromWeek(qint64 key, const QDate& day) {
 // Delete on a week's entry: as Delete on its row of the day grid (asked
 // first), and the week is shown again, the keyboard where it was.
 void AppointmentsPanel::deleteFromWeek(qint64 key, const QDate& day) {
-    applyView(false);
-    showDay(day);
-    deleteRow(grdCompromissos, grdCompromissos->selectKey(key));
+    deleteRow(grdCompromissos, showInDay(key, day));
     applyView(true);
     showDay(day);
     frmSemana->focusEntry(key, day);
@@ -315,9 +317,7 @@ void AppointmentsPanel::openRow(int row) {
 void AppointmentsPanel::showItem(qint64 key, const QDate& day, const QString&) {
     frmDadosCompromisso->hide();
     frmCalendar->hide();
-    applyView(false);
-    showDay(day);
-    grdCompromissos->selectKey(key);
+    showInDay(key, day);
     grdCompromissos->setFocus(Qt::OtherFocusReason);
 }
 

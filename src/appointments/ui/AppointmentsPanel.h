@@ -69,6 +69,8 @@ private:
     void applyView(bool week);
     void showView(bool week);
     // A week's appointment, opened as a click on its row of the day grid does.
+    // The day view on the day, the appointment's row current; its row (0: none).
+    int showInDay(qint64 key, const QDate& day);
     void openFromWeek(qint64 key, const QDate& day);
     void deleteFromWeek(qint64 key, const QDate& day);
     // lblData: the current day, or the week shown.
