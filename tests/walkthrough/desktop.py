@@ -20,6 +20,14 @@ def xdotool(*args):
                           capture_output=True, text=True).stdout
 
 
+def windows_of_class(name):
+    """The windows whose class is this one; none (xdotool's status 1) while no
+    such window exists yet."""
+    found = subprocess.run(["xdotool", "search", "--class", name],
+                           capture_output=True, text=True)
+    return found.stdout.split() if found.returncode == 0 else []
+
+
 def _showing(node):
     try:
         return node.get_state_set().contains(Atspi.StateType.SHOWING)

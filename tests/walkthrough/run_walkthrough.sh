@@ -17,7 +17,18 @@ mkdir -p "$work/media/PENDRIVE/DCIM"
 cat >"$work/desktop.sh" <<SCRIPT
 set -eu
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
+# The notification area is started again should it ever end (it was once found
+# gone late in a run); the program docks its icon anew when it comes back, and
+# the log says that it happened.
+(
+    for attempt in 1 2 3 4 5; do
+        trayer --edge top --align right --widthtype request --height 24 >/dev/null || true
+        echo "walkthrough: the notification area ended (run \$attempt)" >&2
+        sleep 0.5
+    done
+) &
+tray=\$!
+trap 'kill \$tray 2>/dev/null || true' EXIT
 sleep 1
 cd "$here"
 /usr/bin/python3 walkthrough.py "$work/prefix/bin/orvalune" "$work/agenda" "$work/media"

@@ -126,7 +126,7 @@ def tray_menu(app, entry):
     """A right click on the icon in the notification area; the menu opens over
     whatever waits on screen, and the entry is chosen by its access key."""
     def docked():
-        for window in d.xdotool("search", "--class", "trayer").split():
+        for window in d.windows_of_class("trayer"):
             geometry = d.xdotool("getwindowgeometry", "--shell", window)
             g = dict(line.split("=") for line in geometry.split())
             if int(g["WIDTH"]) >= 16 and int(g["HEIGHT"]) >= 16:
