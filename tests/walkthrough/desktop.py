@@ -20,11 +20,11 @@ def xdotool(*args):
                           capture_output=True, text=True).stdout
 
 
-def windows_of_class(name):
-    """The windows whose class is this one; none (xdotool's status 1) while no
-    such window exists yet."""
-    found = subprocess.run(["xdotool", "search", "--class", name],
-                           capture_output=True, text=True)
+def windows_of_class(name, showing=False):
+    """The windows whose class is this one (only those on screen if showing);
+    none (xdotool's status 1) while no such window exists yet."""
+    found = subprocess.run(["xdotool", "search", *(["--onlyvisible"] if showing else []),
+                            "--class", name], capture_output=True, text=True)
     return found.stdout.split() if found.returncode == 0 else []
 
 

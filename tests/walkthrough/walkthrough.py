@@ -135,8 +135,13 @@ def tray_menu(app, entry):
     g = d.wait_until(docked, 10, "the icon in the notification area")
     d.xdotool("mousemove", "--sync", int(g["X"]) + int(g["WIDTH"]) // 2,
               int(g["Y"]) + int(g["HEIGHT"]) // 2)
+    # The menu is a popup, out of the accessibility tree: it is waited for as a
+    # new window of the program's on screen.
+    before = set(d.windows_of_class("orvalune", showing=True))
     d.xdotool("click", 3)
-    time.sleep(1)
+    d.wait_until(lambda: set(d.windows_of_class("orvalune", showing=True)) - before, 10,
+                 "the icon's menu")
+    time.sleep(0.3)
     d.key(entry[0].lower())
 
 
